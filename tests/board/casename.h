@@ -1,0 +1,14 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Names each row of a parameter table after its own `name` field.
+struct CaseName {
+    template <class Row>
+    std::string operator()(const testing::TestParamInfo<Row>& row) const
+    {
+        return row.param.name;
+    }
+};
