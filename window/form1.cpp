@@ -1,0 +1,197 @@
+#include "form1.h"
+
+#include "board/weightedsum.h"
+#include "formdescription.h"
+#include "picturefile.h"
+#include "squarebutton.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+namespace window {
+namespace {
+
+constexpr int kFirstPictureSide = 70;
+
+constexpr QRgb FirstPictureColour(board::Shade shade)
+{
+    return shade == board::Shade::Light ? qRgb(192, 192, 128) : qRgb(128, 160, 128);
+}
+
+// The plain picture a square shows before anything is read from a file: one
+// colour of its shade, 8 bits per pixel with a palette.
+QPixmap FirstPicture(board::Shade shade)
+{
+    QImage image(kFirstPictureSide, kFirstPictureSide, QImage::Format_Indexed8);
+    image.setColorTable({ FirstPictureColour(shade) });
+    image.fill(0);
+    return QPixmap::fromImage(image);
+}
+
+QFont FontOfSize(double points, bool bold)
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The sum's text with the decimal separator of the user's locale.
+QString LocalSumText(const board::Board& board)
+{
+    QString text = QString::fromStdString(board::SumText(board));
+    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+QString PieceWord(board::PieceCode code)
+{
+    constexpr std::array<const char*, board::kPieceCodeCount> kWords{ "empty", "knight", "king", "bishop", "rook" };
+    return QString::fromLatin1(kWords[board::Slot(code)]);
+}
+
+QString SquareName(board::Index index, board::PieceCode code)
+{
+    return QStringLiteral("row %1, column %2: %3").arg(index.Row() + 1).arg(index.Column() + 1).arg(PieceWord(code));
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QString::fromUtf8(kForm1Caption.data(), static_cast<qsizetype>(kForm1Caption.size())));
+    setFixedSize(kForm1ClientSize);
+
+    // Built from the bottom of the stack up, so each control lies above those built before it.
+    std::for_each(kForm1Controls.rbegin(), kForm1Controls.rend(), [this](const ControlDescription& description) {
+        switch (description.name) {
+        case ControlName::C: squares_[static_cast<std::size_t>(description.index)] = createSquare(description); break;
+        case ControlName::Command1: command1_ = createButton(description, &Form1::Command1_Click); break;
+        case ControlName::Command2: command2_ = createButton(description, &Form1::Command2_Click); break;
+        case ControlName::Text1: text1_ = createTextBox(description); break;
+        }
+    });
+    setTabOrder();
+}
+
+SquareButton* Form1::C(board::Index index) const
+{
+    return squares_[static_cast<std::size_t>(index.Value())];
+}
+
+SquareButton* Form1::createSquare(const ControlDescription& description)
+{
+    const board::Index index(description.index);
+    auto* square = new SquareButton(this);
+    square->setGeometry(description.Geometry());
+    square->setFont(FontOfSize(kSquareFontPoints, true));
+    square->SetPicture(FirstPicture(board::ShadeOf(index)));
+    square->setAccessibleName(SquareName(index, board::PieceCode::Empty));
+    connect(square, &SquareButton::clicked, this, [this, index] { C_Click(index); });
+    return square;
+}
+
+QPushButton* Form1::createButton(const ControlDescription& description, void (Form1::*handler)())
+{
+    auto* button = new QPushButton(QString::fromUtf8(description.caption.data(),
+                                                     static_cast<qsizetype>(description.caption.size())),
+                                   this);
+    button->setGeometry(description.Geometry());
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+QLineEdit* Form1::createTextBox(const ControlDescription& description)
+{
+    auto* text = new QLineEdit(this);
+    text->setGeometry(description.Geometry());
+    text->setFont(FontOfSize(kText1FontPoints, false));
+    text->setAccessibleName(QStringLiteral("weighted sum of the board"));
+    return text;
+}
+
+void Form1::setTabOrder()
+{
+    std::map<int, QWidget*> byTabIndex;
+    for (const ControlDescription& description : kForm1Controls) {
+        QWidget* control = nullptr;
+        switch (description.name) {
+        case ControlName::C: control = C(board::Index(description.index)); break;
+        case ControlName::Command1: control = command1_; break;
+        case ControlName::Command2: control = command2_; break;
+        case ControlName::Text1: control = text1_; break;
+        }
+        byTabIndex.emplace(description.tabIndex, control);
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [tabIndex, control] : byTabIndex) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+    byTabIndex.begin()->second->setFocus();
+}
+
+void Form1::C_Click(board::Index index)
+{
+    text1_->setText(QString());
+    const board::ClickPlan plan = board_.PlanClick(index);
+    if (showPicture(index, plan.picture))
+        storeCode(index, plan.next);
+    Command1_Click();
+}
+
+void Form1::Command1_Click()
+{
+    text1_->setText(LocalSumText(board_));
+}
+
+void Form1::Command2_Click()
+{
+    for (const board::Index index : board::kAllSquares) {
+        if (!showPicture(index, board::Board::ResetSquare(index)))
+            break;
+        storeCode(index, board::PieceCode::Empty);
+    }
+    Command1_Click();
+}
+
+bool Form1::showPicture(board::Index index, std::string_view fileName)
+{
+    std::variant<QImage, PictureLoadError> picture = LoadPicture(fileName);
+    if (const auto* error = std::get_if<PictureLoadError>(&picture)) {
+        reportFailure(*error);
+        return false;
+    }
+    C(index)->SetPicture(QPixmap::fromImage(std::get<QImage>(std::move(picture))));
+    return true;
+}
+
+void Form1::storeCode(board::Index index, board::PieceCode code)
+{
+    board_.StoreCode(index, code);
+    C(index)->setAccessibleName(SquareName(index, code));
+}
+
+void Form1::reportFailure(const PictureLoadError& error)
+{
+    const QString message = error.Message();
+    std::fprintf(stderr, "tessk-research: %s\n", message.toLocal8Bit().constData());
+    // Not modal for the whole program: the handler finishes and the board stays usable.
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("failureReport"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace window

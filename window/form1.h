@@ -1,0 +1,55 @@
+#pragma once
+
+#include "board/board.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace window {
+
+class SquareButton;
+struct ControlDescription;
+struct PictureLoadError;
+
+// The program's one window: the 8 x 8 board of squares, the sum in Text1,
+// "reset" (Command2) and the hidden "calculate >>" (Command1). Its Board is the
+// one record of what stands on each square; no widget is asked.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    void C_Click(board::Index index);
+    void Command1_Click();
+    void Command2_Click();
+
+    [[nodiscard]] const board::Board& Board() const { return board_; }
+    [[nodiscard]] SquareButton* C(board::Index index) const;
+    [[nodiscard]] QLineEdit* Text1() const { return text1_; }
+    [[nodiscard]] QPushButton* Command1() const { return command1_; }
+    [[nodiscard]] QPushButton* Command2() const { return command2_; }
+
+private:
+    SquareButton* createSquare(const ControlDescription& description);
+    QPushButton* createButton(const ControlDescription& description, void (Form1::*handler)());
+    QLineEdit* createTextBox(const ControlDescription& description);
+    void setTabOrder();
+
+    // Shows the named file on a square; false, with the failure reported, when it cannot be loaded.
+    bool showPicture(board::Index index, std::string_view fileName);
+    void storeCode(board::Index index, board::PieceCode code);
+    void reportFailure(const PictureLoadError& error);
+
+    board::Board board_;
+    std::array<SquareButton*, board::kSquareCount> squares_{};
+    QLineEdit* text1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+};
+
+} // namespace window

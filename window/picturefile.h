@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <string_view>
+#include <variant>
+
+namespace window {
+
+// Why a picture file could not be shown, in words for the user.
+struct PictureLoadError {
+    QString file;
+    QString folder;
+    QString reason;
+
+    [[nodiscard]] QString Message() const;
+};
+
+// The largest file taken for a picture, and the largest side a picture may claim.
+inline constexpr qint64 kMaxPictureFileBytes = qint64{ 16 } << 20;
+inline constexpr int kMaxPictureSide = 4096;
+
+// Reads the picture afresh from exactly that file in the current directory (no
+// cache, no other name tried) and decodes it by its content. Only a regular
+// file is read; a pipe, device or folder under the name is refused without
+// waiting on it.
+[[nodiscard]] std::variant<QImage, PictureLoadError> LoadPicture(std::string_view fileName);
+
+} // namespace window
