@@ -9,7 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -97,10 +100,71 @@ std::variant<QByteArray, QString> ReadAll(int descriptor, qint64 expectedSize)
     return bytes;
 }
 
+quint32 LittleEndian(const QByteArray& bytes, qsizetype offset, int width)
+{
+    quint32 value = 0;
+    for (int byte = width - 1; byte >= 0; --byte)
+        value = value << 8 | static_cast<quint8>(bytes[offset + byte]);
+    return value;
+}
+
+QString ClaimsTooMuch(qint64 width, qint64 height)
+{
+    return QStringLiteral("its header claims %1 × %2 pixels, more than any picture here").arg(width).arg(height);
+}
+
+// Checks a bitmap's header against the file before the decoder sees it. The
+// decoder fills in whatever pixels a cut-short file lacks; such a file is
+// refused here instead of being shown half drawn.
+std::optional<QString> ReasonBitmapRefused(const QByteArray& bytes)
+{
+    constexpr qsizetype kFileHeader = 14;
+    constexpr qsizetype kCoreHeader = 12;
+    constexpr qsizetype kInfoHeader = 40;
+    if (!bytes.startsWith("BM") || bytes.size() < kFileHeader + 4)
+        return std::nullopt;
+    const auto cutShort = [&](qint64 promised) -> std::optional<QString> {
+        if (promised <= bytes.size())
+            return std::nullopt;
+        return QStringLiteral("it is cut short: its header promises %1 bytes, the file holds %2")
+            .arg(promised)
+            .arg(bytes.size());
+    };
+    if (auto reason = cutShort(LittleEndian(bytes, 2, 4)))
+        return reason;
+
+    const qint64 pixelsStart = LittleEndian(bytes, 10, 4);
+    const qint64 headerSize = LittleEndian(bytes, kFileHeader, 4);
+    qint64 width = 0, height = 0, bitsPerPixel = 0, compression = 0;
+    if (headerSize == kCoreHeader && bytes.size() >= kFileHeader + kCoreHeader) {
+        width = LittleEndian(bytes, 18, 2);
+        height = LittleEndian(bytes, 20, 2);
+        bitsPerPixel = LittleEndian(bytes, 24, 2);
+    } else if (headerSize >= kInfoHeader && bytes.size() >= kFileHeader + kInfoHeader) {
+        width = static_cast<qint32>(LittleEndian(bytes, 18, 4));
+        height = static_cast<qint32>(LittleEndian(bytes, 22, 4));
+        bitsPerPixel = LittleEndian(bytes, 28, 2);
+        compression = LittleEndian(bytes, 30, 4);
+    } else {
+        return cutShort(kFileHeader + std::max<qint64>(headerSize, kCoreHeader));
+    }
+    if (std::abs(width) > kMaxPictureSide || std::abs(height) > kMaxPictureSide)
+        return ClaimsTooMuch(width, height);
+    // Only rows stored as they are have a size known from the header (not run-length coded ones).
+    constexpr std::array kUncompressed{ 0, 3, 6 };
+    if (std::find(kUncompressed.begin(), kUncompressed.end(), compression) == kUncompressed.end() || width <= 0 ||
+        bitsPerPixel == 0 || bitsPerPixel > 32)
+        return std::nullopt;
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    return cutShort(pixelsStart + rowBytes * std::abs(height));
+}
+
 std::variant<QImage, QString> Decode(QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return QStringLiteral("the file is empty");
+    if (std::optional<QString> refused = ReasonBitmapRefused(bytes))
+        return *refused;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
@@ -110,9 +174,7 @@ std::variant<QImage, QString> Decode(QByteArray& bytes)
         return QStringLiteral("it is not a picture in a format this program reads");
     const QSize claimed = reader.size();
     if (claimed.isValid() && (claimed.width() > kMaxPictureSide || claimed.height() > kMaxPictureSide))
-        return QStringLiteral("its header claims %1 × %2 pixels, more than any picture here")
-            .arg(claimed.width())
-            .arg(claimed.height());
+        return ClaimsTooMuch(claimed.width(), claimed.height());
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return QStringLiteral("it is not a readable picture (%1)").arg(reader.errorString());
