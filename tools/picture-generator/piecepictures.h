@@ -1,0 +1,24 @@
+#pragma once
+
+#include "board/piece.h"
+#include "board/square.h"
+
+#include <QImage>
+#include <QRgb>
+
+namespace pictures {
+
+inline constexpr int kPictureSide = 70;
+
+[[nodiscard]] QRgb ShadeColour(board::Shade shade);
+
+// The square's picture: the shade's colour with the piece drawn on it, kPictureSide pixels on a
+// side, in QImage::Format_Indexed8. Index 0 holds the shade's colour and every background pixel
+// uses it. The same shade and piece give the same bytes on every run.
+[[nodiscard]] QImage DrawSquarePicture(board::Shade shade, board::PieceCode code);
+
+// The program's icon, size x size in QImage::Format_ARGB32: four squares of the two shades with a
+// rook on them. Drawn for 16 and 32; other sizes work too.
+[[nodiscard]] QImage DrawApplicationIcon(int size);
+
+} // namespace pictures
