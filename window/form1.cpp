@@ -154,6 +154,7 @@ void Form1::C_Click(board::Index index)
 void Form1::Command1_Click()
 {
     text1_->setText(LocalSumText(board_));
+    text1_->setCursorPosition(0); // a long sum shows its leading digits
 }
 
 void Form1::Command2_Click()
