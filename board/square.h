@@ -37,18 +37,27 @@ private:
     int value_;
 };
 
+template <std::size_t... Numbers>
+constexpr std::array<Index, sizeof...(Numbers)> SquaresInOrder(std::index_sequence<Numbers...> /*numbers*/)
+{
+    return { Index(static_cast<int>(Numbers))... };
+}
+
 // Every square in ascending order, for loops that must visit 0..63 in turn.
-inline constexpr std::array<Index, kSquareCount> kAllSquares =
-    []<std::size_t... Numbers>(std::index_sequence<Numbers...>) {
-        return std::array<Index, kSquareCount>{ Index(static_cast<int>(Numbers))... };
-    }(std::make_index_sequence<kSquareCount>{});
+inline constexpr std::array<Index, kSquareCount> kAllSquares = SquaresInOrder(std::make_index_sequence<kSquareCount>{});
 
 enum class Shade : std::uint8_t { Light, Dark };
 
 // The row plus the square's number; its parity gives the shade, so each row
 // starts on the shade the row above ended with.
-constexpr int ParityNumber(Index index) { return index.Row() + index.Value(); }
+constexpr int ParityNumber(Index index)
+{
+    return index.Row() + index.Value();
+}
 
-constexpr Shade ShadeOf(Index index) { return ParityNumber(index) % 2 == 0 ? Shade::Light : Shade::Dark; }
+constexpr Shade ShadeOf(Index index)
+{
+    return ParityNumber(index) % 2 == 0 ? Shade::Light : Shade::Dark;
+}
 
 } // namespace board

@@ -102,9 +102,8 @@ SquareButton* Form1::createSquare(const ControlDescription& description)
 
 QPushButton* Form1::createButton(const ControlDescription& description, void (Form1::*handler)())
 {
-    auto* button = new QPushButton(QString::fromUtf8(description.caption.data(),
-                                                     static_cast<qsizetype>(description.caption.size())),
-                                   this);
+    auto* button = new QPushButton(
+        QString::fromUtf8(description.caption.data(), static_cast<qsizetype>(description.caption.size())), this);
     button->setGeometry(description.Geometry());
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, handler);

@@ -48,9 +48,14 @@ inline constexpr int kControlCount = board::kSquareCount + 3;
 
 constexpr ControlDescription SquareDescription(int index, int tabIndex)
 {
-    return { ControlName::C,           index,       index % board::kBoardSide * kSquarePitch,
-             index / board::kBoardSide * kSquarePitch, kSquareSide, kSquareSide,
-             tabIndex,                 {} };
+    return { ControlName::C,
+             index,
+             index % board::kBoardSide * kSquarePitch,
+             index / board::kBoardSide * kSquarePitch,
+             kSquareSide,
+             kSquareSide,
+             tabIndex,
+             {} };
 }
 
 // Form1's controls in stacking order: where two overlap, the earlier lies above.
@@ -67,23 +72,28 @@ inline constexpr std::array<ControlDescription, kControlCount> kForm1Controls = 
     return controls;
 }();
 
-static_assert([] {
-    for (const ControlDescription& control : kForm1Controls)
-        for (const int twips : { control.left, control.top, control.width, control.height })
-            if (twips % kTwipsPerPixel != 0)
-                return false;
-    return kForm1ClientWidth % kTwipsPerPixel == 0 && kForm1ClientHeight % kTwipsPerPixel == 0;
-}(), "every place and size falls on a whole pixel");
+static_assert(
+    [] {
+        for (const ControlDescription& control : kForm1Controls)
+            for (const int twips : { control.left, control.top, control.width, control.height })
+                if (twips % kTwipsPerPixel != 0)
+                    return false;
+        return kForm1ClientWidth % kTwipsPerPixel == 0 && kForm1ClientHeight % kTwipsPerPixel == 0;
+    }(),
+    "every place and size falls on a whole pixel");
 
-static_assert([] {
-    std::array<bool, kControlCount> taken{};
-    for (const ControlDescription& control : kForm1Controls) {
-        if (control.tabIndex < 0 || control.tabIndex >= kControlCount || taken[static_cast<std::size_t>(control.tabIndex)])
-            return false;
-        taken[static_cast<std::size_t>(control.tabIndex)] = true;
-    }
-    return true;
-}(), "each control has a tab index of its own");
+static_assert(
+    [] {
+        std::array<bool, kControlCount> taken{};
+        for (const ControlDescription& control : kForm1Controls) {
+            if (control.tabIndex < 0 || control.tabIndex >= kControlCount ||
+                taken[static_cast<std::size_t>(control.tabIndex)])
+                return false;
+            taken[static_cast<std::size_t>(control.tabIndex)] = true;
+        }
+        return true;
+    }(),
+    "each control has a tab index of its own");
 
 // Point sizes of the fonts; the face itself is the platform's own.
 inline constexpr double kSquareFontPoints = 12.0;

@@ -86,8 +86,7 @@ std::variant<QByteArray, QString> ReadAll(int descriptor, qint64 expectedSize)
                 return TooLarge();
             bytes.resize(std::min(bytes.size() * 2, kMaxPictureFileBytes + 1));
         }
-        const ssize_t got =
-            ::read(descriptor, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
+        const ssize_t got = ::read(descriptor, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)

@@ -75,12 +75,12 @@ TEST_P(ClickCycle, ShowsEachPieceThenThePlainSquare)
     EXPECT_EQ(board, untouched);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BothShades, ClickCycle,
-    testing::Values(CycleCase{ 0, { "vilo.bmp", "viki.bmp", "vifu.bmp", "viba.bmp", "vi.bmp" } },
-                    CycleCase{ 1, { "solo.bmp", "soki.bmp", "sofu.bmp", "soba.bmp", "so.bmp" } },
-                    CycleCase{ 8, { "solo.bmp", "soki.bmp", "sofu.bmp", "soba.bmp", "so.bmp" } },
-                    CycleCase{ 63, { "vilo.bmp", "viki.bmp", "vifu.bmp", "viba.bmp", "vi.bmp" } }));
+INSTANTIATE_TEST_SUITE_P(BothShades, ClickCycle,
+                         testing::Values(CycleCase{ 0, { "vilo.bmp", "viki.bmp", "vifu.bmp", "viba.bmp", "vi.bmp" } },
+                                         CycleCase{ 1, { "solo.bmp", "soki.bmp", "sofu.bmp", "soba.bmp", "so.bmp" } },
+                                         CycleCase{ 8, { "solo.bmp", "soki.bmp", "sofu.bmp", "soba.bmp", "so.bmp" } },
+                                         CycleCase{ 63,
+                                                    { "vilo.bmp", "viki.bmp", "vifu.bmp", "viba.bmp", "vi.bmp" } }));
 
 TEST(PictureName, TenDistinctNamesCoverEveryShadeAndCode)
 {

@@ -66,19 +66,17 @@ const std::string kTwoClicks = "vilo.bmp 0.03125\nsolo.bmp 0.0625\n";
 
 INSTANTIATE_TEST_SUITE_P(
     GoodInput, BoardDriverProtocol,
-    testing::Values(ProtocolCase{ "NoInput", "", "", 0, "" },
-                    ProtocolCase{ "TwoClicks", "click 0\nclick 1\n", kTwoClicks, 0, "" },
-                    ProtocolCase{ "SumOfEmptyBoard", "sum\n", "0\n", 0, "" },
-                    ProtocolCase{ "ResetEmptiesTheBoard", "click 5\nclick 5\nreset\nsum\nclick 5\n",
-                                  "solo.bmp 0.03125\nsoki.bmp 0.0625\n0\n0\nsolo.bmp 0.03125\n", 0, "" },
-                    ProtocolCase{ "CycleBackToEmpty", "click 63\nclick 63\nclick 63\nclick 63\nclick 63\n",
-                                  "vilo.bmp 0.03125\nviki.bmp 0.0625\nvifu.bmp 0.0714285714285714\n"
-                                  "viba.bmp 0.125\nvi.bmp 0\n",
-                                  0, "" },
-                    ProtocolCase{ "SkipsBlankAndCommentLines", "# setup\n\n   \nclick 0\n  # note\nclick 1", kTwoClicks,
-                                  0, "" },
-                    ProtocolCase{ "ToleratesSpacingAndCarriageReturns", "  click\t 0  \r\nclick 01\r\n", kTwoClicks, 0,
-                                  "" }),
+    testing::Values(
+        ProtocolCase{ "NoInput", "", "", 0, "" }, ProtocolCase{ "TwoClicks", "click 0\nclick 1\n", kTwoClicks, 0, "" },
+        ProtocolCase{ "SumOfEmptyBoard", "sum\n", "0\n", 0, "" },
+        ProtocolCase{ "ResetEmptiesTheBoard", "click 5\nclick 5\nreset\nsum\nclick 5\n",
+                      "solo.bmp 0.03125\nsoki.bmp 0.0625\n0\n0\nsolo.bmp 0.03125\n", 0, "" },
+        ProtocolCase{ "CycleBackToEmpty", "click 63\nclick 63\nclick 63\nclick 63\nclick 63\n",
+                      "vilo.bmp 0.03125\nviki.bmp 0.0625\nvifu.bmp 0.0714285714285714\n"
+                      "viba.bmp 0.125\nvi.bmp 0\n",
+                      0, "" },
+        ProtocolCase{ "SkipsBlankAndCommentLines", "# setup\n\n   \nclick 0\n  # note\nclick 1", kTwoClicks, 0, "" },
+        ProtocolCase{ "ToleratesSpacingAndCarriageReturns", "  click\t 0  \r\nclick 01\r\n", kTwoClicks, 0, "" }),
     CaseName{});
 
 // A bad line stops the run: the lines before it have their answers, the bad one does nothing.

@@ -1,5 +1,5 @@
-#include "boardtext.h"
 #include "board/weightedsum.h"
+#include "boardtext.h"
 
 #include "casename.h"
 
@@ -38,26 +38,23 @@ TEST_P(SumTextOfBoard, HasTheExactDigits)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SumTextOfBoard,
-    testing::Values(SumCase{ "Empty", "", "0" }, SumCase{ "OneKnight", "N", "0.03125" },
-                    SumCase{ "OneKing", "...K", "0.0625" }, SumCase{ "OneBishop", "B", "0.0714285714285714" },
-                    SumCase{ "OneRook", "R", "0.125" }, SumCase{ "OneOfEach", "NKBR", "0.290178571428571" },
-                    SumCase{ "TwoBishops", "BB", "0.142857142857143" },
-                    SumCase{ "SevenBishopsRoundUp", Repeat('B', 7), "0.5" },
-                    SumCase{ "ThirteenBishopsKeepTheChainsRounding", Repeat('B', 13), "0.928571428571428" },
-                    SumCase{ "FourteenBishops", Repeat('B', 14), "1" }, SumCase{ "EightRooks", Repeat('R', 8), "1" },
-                    SumCase{ "SixteenKings", Repeat('K', 16), "1" }, SumCase{ "ThirtyTwoKnights", Repeat('N', 32), "1" },
-                    SumCase{ "AllBishops", Repeat('B', 64), "4.57142857142857" },
-                    SumCase{ "AllRooks", Repeat('R', 64), "8" }, SumCase{ "AllKings", Repeat('K', 64), "4" },
-                    SumCase{ "AllKnights", Repeat('N', 64), "2" },
-                    SumCase{ "NoBishopsFiveFractionDigits", "NNN.K", "0.15625" },
-                    // Boards whose last digit shows the square-by-square chain: summing by kind,
-                    // or exactly, would end in ...429.
-                    SumCase{ "ChainA", ".NBK...B..................BR.K........B.........R..N..BB", "0.866071428571428" },
-                    SumCase{ "ChainB", "B..............B.................B.....R.....B....B.....B", "0.553571428571428" },
-                    SumCase{ "ChainC", ".B.B........RNKB...N.B...BK..............R.K.K..........B",
-                             "0.991071428571428" },
-                    SumCase{ "ChainD", "........K....R......B.......B..NB................B.BN........B",
-                             "0.678571428571428" }),
+    testing::Values(
+        SumCase{ "Empty", "", "0" }, SumCase{ "OneKnight", "N", "0.03125" }, SumCase{ "OneKing", "...K", "0.0625" },
+        SumCase{ "OneBishop", "B", "0.0714285714285714" }, SumCase{ "OneRook", "R", "0.125" },
+        SumCase{ "OneOfEach", "NKBR", "0.290178571428571" }, SumCase{ "TwoBishops", "BB", "0.142857142857143" },
+        SumCase{ "SevenBishopsRoundUp", Repeat('B', 7), "0.5" },
+        SumCase{ "ThirteenBishopsKeepTheChainsRounding", Repeat('B', 13), "0.928571428571428" },
+        SumCase{ "FourteenBishops", Repeat('B', 14), "1" }, SumCase{ "EightRooks", Repeat('R', 8), "1" },
+        SumCase{ "SixteenKings", Repeat('K', 16), "1" }, SumCase{ "ThirtyTwoKnights", Repeat('N', 32), "1" },
+        SumCase{ "AllBishops", Repeat('B', 64), "4.57142857142857" }, SumCase{ "AllRooks", Repeat('R', 64), "8" },
+        SumCase{ "AllKings", Repeat('K', 64), "4" }, SumCase{ "AllKnights", Repeat('N', 64), "2" },
+        SumCase{ "NoBishopsFiveFractionDigits", "NNN.K", "0.15625" },
+        // Boards whose last digit shows the square-by-square chain: summing by kind,
+        // or exactly, would end in ...429.
+        SumCase{ "ChainA", ".NBK...B..................BR.K........B.........R..N..BB", "0.866071428571428" },
+        SumCase{ "ChainB", "B..............B.................B.....R.....B....B.....B", "0.553571428571428" },
+        SumCase{ "ChainC", ".B.B........RNKB...N.B...BK..............R.K.K..........B", "0.991071428571428" },
+        SumCase{ "ChainD", "........K....R......B.......B..NB................B.BN........B", "0.678571428571428" }),
     CaseName{});
 
 // A straightforward sum of the same chain, written independently, and printf's

@@ -7,9 +7,9 @@
 #include "board/piece.h"
 #include "board/square.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QProcess>

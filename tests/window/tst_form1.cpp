@@ -231,10 +231,14 @@ void tst_Form1::failedClickKeepsTheSquare_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << "missing" << "no such file";
-    QTest::newRow("not a picture") << "random bytes" << "not a picture";
-    QTest::newRow("named pipe") << "named pipe" << "named pipe";
-    QTest::newRow("far too large") << "huge" << "larger than 16 MiB";
+    QTest::newRow("missing") << "missing"
+                             << "no such file";
+    QTest::newRow("not a picture") << "random bytes"
+                                   << "not a picture";
+    QTest::newRow("named pipe") << "named pipe"
+                                << "named pipe";
+    QTest::newRow("far too large") << "huge"
+                                   << "larger than 16 MiB";
 }
 
 void tst_Form1::failedClickKeepsTheSquare()

@@ -63,27 +63,48 @@ void tst_PictureFile::loadsOrExplains_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason"); // empty: the picture loads
 
-    QTest::newRow("good bitmap") << "good bitmap" << "";
-    QTest::newRow("link to a good bitmap") << "link to good bitmap" << "";
-    QTest::newRow("another format under the name") << "png content" << "";
-    QTest::newRow("missing") << "missing" << "no such file";
-    QTest::newRow("stray file with another extension") << "stray other extension" << "no such file";
-    QTest::newRow("dangling link") << "dangling link" << "no such file";
-    QTest::newRow("empty") << "empty" << "empty";
-    QTest::newRow("cut in the file header") << "cut:9" << "not a readable picture";
-    QTest::newRow("cut in the info header") << "cut:30" << "cut short";
-    QTest::newRow("cut in the palette") << "cut:60" << "cut short";
-    QTest::newRow("cut in the pixels") << "cut:1500" << "cut short";
-    QTest::newRow("last byte missing") << "cut:-1" << "cut short";
-    QTest::newRow("random bytes") << "random bytes" << "not a picture";
-    QTest::newRow("folder") << "folder" << "folder";
-    QTest::newRow("unreadable") << "unreadable" << "permission";
-    QTest::newRow("named pipe") << "named pipe" << "named pipe";
-    QTest::newRow("link to /dev/zero") << "link to /dev/zero" << "device";
-    QTest::newRow("link to /dev/urandom") << "link to /dev/urandom" << "device";
-    QTest::newRow("far too large") << "huge" << "larger than 16 MiB";
-    QTest::newRow("header claims enormous size") << "enormous header" << "claims 100000 × 100000";
-    QTest::newRow("header claims negative width") << "negative width" << "not a readable picture";
+    QTest::newRow("good bitmap") << "good bitmap"
+                                 << "";
+    QTest::newRow("link to a good bitmap") << "link to good bitmap"
+                                           << "";
+    QTest::newRow("another format under the name") << "png content"
+                                                   << "";
+    QTest::newRow("missing") << "missing"
+                             << "no such file";
+    QTest::newRow("stray file with another extension") << "stray other extension"
+                                                       << "no such file";
+    QTest::newRow("dangling link") << "dangling link"
+                                   << "no such file";
+    QTest::newRow("empty") << "empty"
+                           << "empty";
+    QTest::newRow("cut in the file header") << "cut:9"
+                                            << "not a readable picture";
+    QTest::newRow("cut in the info header") << "cut:30"
+                                            << "cut short";
+    QTest::newRow("cut in the palette") << "cut:60"
+                                        << "cut short";
+    QTest::newRow("cut in the pixels") << "cut:1500"
+                                       << "cut short";
+    QTest::newRow("last byte missing") << "cut:-1"
+                                       << "cut short";
+    QTest::newRow("random bytes") << "random bytes"
+                                  << "not a picture";
+    QTest::newRow("folder") << "folder"
+                            << "folder";
+    QTest::newRow("unreadable") << "unreadable"
+                                << "permission";
+    QTest::newRow("named pipe") << "named pipe"
+                                << "named pipe";
+    QTest::newRow("link to /dev/zero") << "link to /dev/zero"
+                                       << "device";
+    QTest::newRow("link to /dev/urandom") << "link to /dev/urandom"
+                                          << "device";
+    QTest::newRow("far too large") << "huge"
+                                   << "larger than 16 MiB";
+    QTest::newRow("header claims enormous size") << "enormous header"
+                                                 << "claims 100000 × 100000";
+    QTest::newRow("header claims negative width") << "negative width"
+                                                  << "not a readable picture";
 }
 
 void tst_PictureFile::loadsOrExplains()

@@ -61,8 +61,8 @@ QList<QRgb> MixPalette(std::span<const QRgb> keys)
     for (qsizetype first = 0; first < keyCount; ++first)
         for (qsizetype second = first + 1; second < keyCount; ++second)
             for (qsizetype step = 1; step < steps; ++step)
-                palette.append(Mix(keys[static_cast<std::size_t>(first)], keys[static_cast<std::size_t>(second)],
-                                   step, steps));
+                palette.append(
+                    Mix(keys[static_cast<std::size_t>(first)], keys[static_cast<std::size_t>(second)], step, steps));
     return palette;
 }
 

@@ -61,8 +61,8 @@ int main(int argc, char* argv[])
             const std::string_view name = board::PictureName(shade, code);
             const QString path = folder.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
             if (const auto failure = WriteBmp(pictures::DrawSquarePicture(shade, code), path)) {
-                std::fprintf(stderr, "picture-generator: cannot write %s: %s\n", qPrintable(QDir::toNativeSeparators(path)),
-                             qPrintable(*failure));
+                std::fprintf(stderr, "picture-generator: cannot write %s: %s\n",
+                             qPrintable(QDir::toNativeSeparators(path)), qPrintable(*failure));
                 return kWriteFailedStatus;
             }
         }

@@ -2,10 +2,10 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
-#include <QList>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -66,14 +66,14 @@ void DrawNothing(QPainter& /*painter*/) {}
 void DrawKnight(QPainter& painter)
 {
     QPainterPath head;
-    head.moveTo(20.0, 56.5); // chest, at the plinth
+    head.moveTo(20.0, 56.5);                          // chest, at the plinth
     head.cubicTo(19.0, 49.0, 22.0, 43.5, 29.0, 39.0); // up the chest to the throat
     head.cubicTo(26.0, 39.5, 21.0, 41.0, 17.5, 41.5); // under the jaw
-    head.cubicTo(13.0, 42.5, 9.5, 40.5, 9.5, 37.0); // chin and mouth
-    head.cubicTo(9.5, 33.5, 11.0, 31.0, 14.0, 28.0); // muzzle
-    head.lineTo(24.0, 15.0); // along the face
+    head.cubicTo(13.0, 42.5, 9.5, 40.5, 9.5, 37.0);   // chin and mouth
+    head.cubicTo(9.5, 33.5, 11.0, 31.0, 14.0, 28.0);  // muzzle
+    head.lineTo(24.0, 15.0);                          // along the face
     head.cubicTo(25.0, 13.0, 27.0, 11.5, 29.0, 11.0); // forehead
-    head.lineTo(32.0, 4.5); // ear
+    head.lineTo(32.0, 4.5);                           // ear
     head.lineTo(36.5, 10.0);
     head.cubicTo(47.0, 11.0, 56.5, 20.0, 57.0, 34.0); // crest of the neck
     head.cubicTo(57.5, 44.0, 56.0, 51.0, 54.0, 56.5); // back of the neck
@@ -105,8 +105,18 @@ void DrawKnight(QPainter& painter)
 
 void DrawKing(QPainter& painter)
 {
-    Part(painter, Polygon({ { 32.5, 3.0 }, { 37.5, 3.0 }, { 37.5, 7.0 }, { 42.0, 7.0 }, { 42.0, 12.0 }, { 37.5, 12.0 },
-                            { 37.5, 19.0 }, { 32.5, 19.0 }, { 32.5, 12.0 }, { 28.0, 12.0 }, { 28.0, 7.0 }, { 32.5, 7.0 } }));
+    Part(painter, Polygon({ { 32.5, 3.0 },
+                            { 37.5, 3.0 },
+                            { 37.5, 7.0 },
+                            { 42.0, 7.0 },
+                            { 42.0, 12.0 },
+                            { 37.5, 12.0 },
+                            { 37.5, 19.0 },
+                            { 32.5, 19.0 },
+                            { 32.5, 12.0 },
+                            { 28.0, 12.0 },
+                            { 28.0, 7.0 },
+                            { 32.5, 7.0 } }));
     QPainterPath dome;
     dome.addEllipse(QPointF(35.0, 28.0), 7.0, 9.5);
     Part(painter, dome);
@@ -165,8 +175,18 @@ void DrawBishop(QPainter& painter)
 void DrawRook(QPainter& painter)
 {
     Part(painter, Polygon({ { 21.0, 50.0 }, { 23.0, 26.0 }, { 47.0, 26.0 }, { 49.0, 50.0 } }));
-    Part(painter, Polygon({ { 17.0, 26.5 }, { 17.0, 9.0 }, { 25.0, 9.0 }, { 25.0, 14.0 }, { 31.0, 14.0 }, { 31.0, 9.0 },
-                            { 39.0, 9.0 }, { 39.0, 14.0 }, { 45.0, 14.0 }, { 45.0, 9.0 }, { 53.0, 9.0 }, { 53.0, 26.5 } }));
+    Part(painter, Polygon({ { 17.0, 26.5 },
+                            { 17.0, 9.0 },
+                            { 25.0, 9.0 },
+                            { 25.0, 14.0 },
+                            { 31.0, 14.0 },
+                            { 31.0, 9.0 },
+                            { 39.0, 9.0 },
+                            { 39.0, 14.0 },
+                            { 45.0, 14.0 },
+                            { 45.0, 9.0 },
+                            { 53.0, 9.0 },
+                            { 53.0, 26.5 } }));
     QPainterPath ledge;
     ledge.moveTo(17.0, 21.0);
     ledge.lineTo(53.0, 21.0);
