@@ -24,7 +24,8 @@ struct SumCase {
 
 std::string Repeat(char piece, int count)
 {
-    return std::string(static_cast<std::size_t>(count), piece);
+    std::string pieces(static_cast<std::size_t>(count), piece);
+    return pieces;
 }
 
 class SumTextOfBoard : public testing::TestWithParam<SumCase> {};
