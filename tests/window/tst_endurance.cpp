@@ -99,8 +99,9 @@ void tst_Endurance::randomClicksAndResetsKeepEverythingTrue()
         QSKIP("the address sanitizer keeps freed memory in quarantine, so resident size says nothing here");
     const qint64 residentAtEnd = ResidentBytes();
     QVERIFY(residentAfterWarmUp > 0 && residentAtEnd > 0);
-    QVERIFY2(residentAtEnd - residentAfterWarmUp <= kAllowedGrowthBytes,
-             qPrintable(QStringLiteral("resident memory grew by %1 KiB").arg((residentAtEnd - residentAfterWarmUp) / 1024)));
+    QVERIFY2(
+        residentAtEnd - residentAfterWarmUp <= kAllowedGrowthBytes,
+        qPrintable(QStringLiteral("resident memory grew by %1 KiB").arg((residentAtEnd - residentAfterWarmUp) / 1024)));
 }
 
 QTEST_MAIN(tst_Endurance)

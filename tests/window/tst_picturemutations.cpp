@@ -19,8 +19,18 @@ struct HeaderField {
     int offset;
     int width;
 };
-constexpr std::array<HeaderField, 12> kHeaderFields{ { { 2, 4 }, { 10, 4 }, { 14, 4 }, { 18, 4 }, { 22, 4 }, { 26, 2 },
-                                                       { 28, 2 }, { 30, 4 }, { 34, 4 }, { 46, 4 }, { 50, 4 }, { 54, 4 } } };
+constexpr std::array<HeaderField, 12> kHeaderFields{ { { 2, 4 },
+                                                       { 10, 4 },
+                                                       { 14, 4 },
+                                                       { 18, 4 },
+                                                       { 22, 4 },
+                                                       { 26, 2 },
+                                                       { 28, 2 },
+                                                       { 30, 4 },
+                                                       { 34, 4 },
+                                                       { 46, 4 },
+                                                       { 50, 4 },
+                                                       { 54, 4 } } };
 constexpr std::array<quint32, 6> kExtremes{ 0, 1, 0x7fffffff, 0x80000000, 0xffffffff, 0x10000 };
 
 enum class Mutation { FlipBits, Truncate, Splice, HeaderExtreme };
@@ -29,14 +39,13 @@ constexpr std::array kMutations{ Mutation::FlipBits, Mutation::Truncate, Mutatio
 QByteArray Mutate(const QByteArray& original, const QByteArray& other, Mutation mutation, std::mt19937& random)
 {
     QByteArray bytes = original;
-    const auto anywhere = [&](qsizetype size) {
-        return std::uniform_int_distribution<qsizetype>(0, size - 1)(random);
-    };
+    const auto anywhere = [&](qsizetype size) { return std::uniform_int_distribution<qsizetype>(0, size - 1)(random); };
     switch (mutation) {
     case Mutation::FlipBits:
         for (int flips = 1 + static_cast<int>(anywhere(8)); flips > 0; --flips) {
             // Most flips land in the header, where they matter most.
-            const qsizetype at = anywhere(2) == 0 ? anywhere(std::min<qsizetype>(bytes.size(), 1078)) : anywhere(bytes.size());
+            const qsizetype at =
+                anywhere(2) == 0 ? anywhere(std::min<qsizetype>(bytes.size(), 1078)) : anywhere(bytes.size());
             bytes[at] = static_cast<char>(bytes[at] ^ (1 << anywhere(8)));
         }
         break;
