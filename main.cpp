@@ -1,12 +1,16 @@
+#include "window/applicationiconengine.h"
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
-int main(int argc, char* argv[])
+int main(int argc, char* argv[]) // NOLINT(modernize-avoid-c-arrays): the signature main must have
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tessk-research"));
     QApplication::setApplicationVersion(QStringLiteral(TESSK_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSK_APP_ID));
+    QApplication::setWindowIcon(QIcon(new window::ApplicationIconEngine));
 
     window::Form1 form1;
     form1.show();

@@ -48,6 +48,16 @@ QString CommittedPath(const QString& name)
     return QDir(QStringLiteral(PICTURES_DIR)).filePath(name);
 }
 
+QString CommittedIconPath(const QString& name)
+{
+    return QDir(QStringLiteral(ICONS_DIR)).filePath(name);
+}
+
+QImage Argb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
 int DifferingPixels(const QImage& first, const QImage& second)
 {
     const QImage a = first.convertToFormat(QImage::Format_ARGB32);
@@ -169,6 +179,27 @@ private slots:
                 QVERIFY2(written == Contents(CommittedPath(name)), qPrintable(name));
             }
         }
+    }
+
+    void iconMatchesCommittedFiles_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("16") << 16;
+        QTest::newRow("32") << 32;
+    }
+    void iconMatchesCommittedFiles()
+    {
+        QFETCH(int, size);
+        const QString name = QStringLiteral("icon-%1.png").arg(size);
+        const QImage committed(CommittedIconPath(name));
+        QVERIFY2(!committed.isNull(), qPrintable(name));
+        QCOMPARE(Argb(committed), Argb(pictures::DrawApplicationIcon(size)));
+
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QCOMPARE(QProcess::execute(QStringLiteral(PICTURE_GENERATOR_PATH), { "--icons", folder.path() }), 0);
+        QCOMPARE(Argb(QImage(QDir(folder.path()).filePath(name))), Argb(committed));
+        QCOMPARE(Contents(QDir(folder.path()).filePath("icon.svg")), Contents(CommittedIconPath("icon.svg")));
     }
 
     void generatorNamesTheFileItCannotWrite()

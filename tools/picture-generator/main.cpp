@@ -1,12 +1,16 @@
-// Writes the ten square pictures into the folder given as the only argument, as 8-bit BMP files
-// with a colour table, named as the board names them. The folder is made when missing.
-// Exit status 0 when every file is written, 1 when one cannot be, 2 on a wrong command line.
+// picture-generator FOLDER writes the ten square pictures into the folder, as 8-bit BMP files with
+// a colour table, named as the board names them.
+// picture-generator --icons FOLDER writes the application icon there instead: icon-16.png,
+// icon-32.png and the scalable icon.svg.
+// The folder is made when missing. Exit status 0 when every file is written, 1 when one cannot be,
+// 2 on a wrong command line.
 
 #include "piecepictures.h"
 
 #include "board/piece.h"
 #include "board/square.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QImage>
 #include <QImageWriter>
@@ -15,8 +19,11 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,44 +34,98 @@ constexpr std::array kShades{ board::Shade::Light, board::Shade::Dark };
 constexpr std::array kCodes{ board::PieceCode::Empty, board::PieceCode::Knight, board::PieceCode::King,
                              board::PieceCode::Bishop, board::PieceCode::Rook };
 
-// Writes the picture through a temporary file, so a failed run leaves no half-written picture.
+constexpr std::array kIconSizes{ 16, 32 };
+
+// Writes the file through a temporary one, so a failed run leaves nothing half-written.
 // Returns the reason when it fails.
-std::optional<QString> WriteBmp(const QImage& picture, const QString& path)
+std::optional<QString> WriteFile(const QString& path, const std::function<bool(QSaveFile&, QString&)>& write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture))
-        return writer.errorString();
+    QString reason;
+    if (!write(file, reason))
+        return reason;
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
+}
+
+std::optional<QString> WriteImage(const QImage& picture, const QString& path, const char* format)
+{
+    return WriteFile(path, [&](QSaveFile& file, QString& reason) {
+        QImageWriter writer(&file, format);
+        if (writer.write(picture))
+            return true;
+        reason = writer.errorString();
+        return false;
+    });
+}
+
+std::optional<QString> WriteBytes(const QByteArray& bytes, const QString& path)
+{
+    return WriteFile(path, [&](QSaveFile& file, QString& reason) {
+        if (file.write(bytes) == bytes.size())
+            return true;
+        reason = file.errorString();
+        return false;
+    });
+}
+
+// Each output file's name and what writes it there.
+using Output = std::pair<QString, std::function<std::optional<QString>(const QString&)>>;
+
+std::vector<Output> SquarePictures()
+{
+    std::vector<Output> outputs;
+    for (const board::Shade shade : kShades) {
+        for (const board::PieceCode code : kCodes) {
+            const std::string_view name = board::PictureName(shade, code);
+            outputs.emplace_back(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                                 [shade, code](const QString& path) {
+                                     return WriteImage(pictures::DrawSquarePicture(shade, code), path, "bmp");
+                                 });
+        }
+    }
+    return outputs;
+}
+
+std::vector<Output> Icons()
+{
+    std::vector<Output> outputs;
+    outputs.reserve(kIconSizes.size() + 1);
+    for (const int size : kIconSizes)
+        outputs.emplace_back(QStringLiteral("icon-%1.png").arg(size), [size](const QString& path) {
+            return WriteImage(pictures::DrawApplicationIcon(size), path, "png");
+        });
+    outputs.emplace_back(QStringLiteral("icon.svg"),
+                         [](const QString& path) { return WriteBytes(pictures::ApplicationIconSvg(), path); });
+    return outputs;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argc > 0 ? argv[0] : "picture-generator");
+    const bool icons = argc == 3 && std::string_view(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        const char* const program = argc > 0 ? argv[0] : "picture-generator";
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n       %s --icons OUTPUT-FOLDER\n", program, program);
         return kUsageStatus;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const char* const folderName = argv[argc - 1];
+    const QDir folder(QString::fromLocal8Bit(folderName));
     if (!folder.mkpath(".")) {
-        std::fprintf(stderr, "picture-generator: cannot make the folder %s\n", argv[1]);
+        std::fprintf(stderr, "picture-generator: cannot make the folder %s\n", folderName);
         return kWriteFailedStatus;
     }
 
-    for (const board::Shade shade : kShades) {
-        for (const board::PieceCode code : kCodes) {
-            const std::string_view name = board::PictureName(shade, code);
-            const QString path = folder.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-            if (const auto failure = WriteBmp(pictures::DrawSquarePicture(shade, code), path)) {
-                std::fprintf(stderr, "picture-generator: cannot write %s: %s\n",
-                             qPrintable(QDir::toNativeSeparators(path)), qPrintable(*failure));
-                return kWriteFailedStatus;
-            }
+    for (const auto& [name, write] : icons ? Icons() : SquarePictures()) {
+        const QString path = folder.filePath(name);
+        if (const auto failure = write(path)) {
+            std::fprintf(stderr, "picture-generator: cannot write %s: %s\n", qPrintable(QDir::toNativeSeparators(path)),
+                         qPrintable(*failure));
+            return kWriteFailedStatus;
         }
     }
     return 0;

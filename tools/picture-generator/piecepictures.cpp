@@ -8,8 +8,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QPoint>
+#include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
+#include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -21,6 +25,27 @@ namespace {
 constexpr int kDotsPerMeter = 2835;
 
 constexpr std::array<QRgb, 2> kShadeColours{ qRgb(192, 192, 128), qRgb(128, 160, 128) };
+
+// The icon is drawn on a kIconGrid x kIconGrid grid, so that at 16 pixels every edge of the rook
+// falls on a pixel's edge: four squares of the two shades, and the rook's outline over them.
+constexpr int kIconGrid = 16;
+
+struct IconSquare {
+    int left;
+    int top;
+    board::Shade shade;
+};
+
+constexpr std::array<IconSquare, 4> kIconSquares{ IconSquare{ 0, 0, board::Shade::Light },
+                                                  IconSquare{ 8, 0, board::Shade::Dark },
+                                                  IconSquare{ 0, 8, board::Shade::Dark },
+                                                  IconSquare{ 8, 8, board::Shade::Light } };
+
+constexpr std::array<QPoint, 20> kIconRook{ QPoint(4, 2),   QPoint(6, 2),   QPoint(6, 4),   QPoint(7, 4),
+                                            QPoint(7, 2),   QPoint(9, 2),   QPoint(9, 4),   QPoint(10, 4),
+                                            QPoint(10, 2),  QPoint(12, 2),  QPoint(12, 6),  QPoint(11, 6),
+                                            QPoint(11, 11), QPoint(13, 11), QPoint(13, 14), QPoint(3, 14),
+                                            QPoint(3, 11),  QPoint(5, 11),  QPoint(5, 6),   QPoint(4, 6) };
 
 std::size_t ShadeSlot(board::Shade shade)
 {
@@ -52,20 +77,16 @@ QImage DrawSquarePicture(board::Shade shade, board::PieceCode code)
 QImage DrawApplicationIcon(int size)
 {
     QImage icon = DrawSupersampled(size, [&](QPainter& painter) {
-        // Drawn on a 16 x 16 grid, so that at 16 pixels every edge of the rook falls on a pixel's edge.
-        painter.scale(size / 16.0, size / 16.0);
-        const QColor light(ShadeColour(board::Shade::Light));
-        const QColor dark(ShadeColour(board::Shade::Dark));
-        painter.fillRect(QRectF(0.0, 0.0, 8.0, 8.0), light);
-        painter.fillRect(QRectF(8.0, 0.0, 8.0, 8.0), dark);
-        painter.fillRect(QRectF(0.0, 8.0, 8.0, 8.0), dark);
-        painter.fillRect(QRectF(8.0, 8.0, 8.0, 8.0), light);
+        painter.scale(size / static_cast<double>(kIconGrid), size / static_cast<double>(kIconGrid));
+        for (const IconSquare& square : kIconSquares)
+            painter.fillRect(QRectF(square.left, square.top, kIconGrid / 2.0, kIconGrid / 2.0),
+                             QColor(ShadeColour(square.shade)));
 
+        QPolygonF outline;
+        for (const QPoint corner : kIconRook)
+            outline << QPointF(corner);
         QPainterPath rook;
-        rook.addPolygon(QPolygonF({ { 4.0, 2.0 },  { 6.0, 2.0 },  { 6.0, 4.0 },   { 7.0, 4.0 },   { 7.0, 2.0 },
-                                    { 9.0, 2.0 },  { 9.0, 4.0 },  { 10.0, 4.0 },  { 10.0, 2.0 },  { 12.0, 2.0 },
-                                    { 12.0, 6.0 }, { 11.0, 6.0 }, { 11.0, 11.0 }, { 13.0, 11.0 }, { 13.0, 14.0 },
-                                    { 3.0, 14.0 }, { 3.0, 11.0 }, { 5.0, 11.0 },  { 5.0, 6.0 },   { 4.0, 6.0 } }));
+        rook.addPolygon(outline);
         rook.closeSubpath();
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(kPieceOutline));
@@ -74,6 +95,27 @@ QImage DrawApplicationIcon(int size)
     icon.setDotsPerMeterX(kDotsPerMeter);
     icon.setDotsPerMeterY(kDotsPerMeter);
     return icon;
+}
+
+QByteArray ApplicationIconSvg()
+{
+    QStringList lines{ QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>)"),
+                       QStringLiteral(
+                           R"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%1" viewBox="0 0 %1 %1">)")
+                           .arg(kIconGrid) };
+    for (const IconSquare& square : kIconSquares)
+        lines << QStringLiteral(R"(  <rect x="%1" y="%2" width="%3" height="%3" fill="%4"/>)")
+                     .arg(square.left)
+                     .arg(square.top)
+                     .arg(kIconGrid / 2)
+                     .arg(QColor(ShadeColour(square.shade)).name());
+    QStringList points;
+    for (const QPoint corner : kIconRook)
+        points << QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y());
+    lines << QStringLiteral(R"(  <polygon points="%1" fill="%2"/>)")
+                 .arg(points.join(QLatin1Char(' ')), QColor(kPieceOutline).name())
+          << QStringLiteral("</svg>") << QString();
+    return lines.join(QLatin1Char('\n')).toUtf8();
 }
 
 } // namespace pictures

@@ -3,6 +3,7 @@
 #include "board/piece.h"
 #include "board/square.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRgb>
 
@@ -20,5 +21,8 @@ inline constexpr int kPictureSide = 70;
 // The program's icon, size x size in QImage::Format_ARGB32: four squares of the two shades with a
 // rook on them. Drawn for 16 and 32; other sizes work too.
 [[nodiscard]] QImage DrawApplicationIcon(int size);
+
+// The same icon as a scalable SVG document, for desktops that show it larger than 32 pixels.
+[[nodiscard]] QByteArray ApplicationIconSvg();
 
 } // namespace pictures
