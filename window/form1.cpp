@@ -49,7 +49,9 @@ QFont FontOfSize(double points, bool bold)
 // The sum's text with the decimal separator of the user's locale.
 QString LocalSumText(const board::Board& board)
 {
-    QString text = QString::fromStdString(board::SumText(board));
+    board::DecimalTextBuffer buffer;
+    const std::string_view sum = board::SumText(board, buffer);
+    QString text = QString::fromLatin1(sum.data(), static_cast<qsizetype>(sum.size()));
     return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
@@ -61,10 +63,18 @@ QString PieceWord(board::PieceCode code)
 
 QString SquareName(board::Index index, board::PieceCode code)
 {
-    return QStringLiteral("row %1, column %2: %3").arg(index.Row() + 1).arg(index.Column() + 1).arg(PieceWord(code));
+    return QStringLiteral("row %1, column %2: %3")
+        .arg(QString::number(index.Row() + 1), QString::number(index.Column() + 1), PieceWord(code));
 }
 
 } // namespace
+
+// What every square starts with, made once for all 64: the font, and one first
+// picture of each shade that the squares of that shade share until they load their own.
+struct Form1::SquareLook {
+    QFont font = FontOfSize(kSquareFontPoints, true);
+    std::array<QPixmap, 2> firstPictures{ FirstPicture(board::Shade::Light), FirstPicture(board::Shade::Dark) };
+};
 
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
@@ -72,9 +82,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     setFixedSize(kForm1ClientSize);
 
     // Built from the bottom of the stack up, so each control lies above those built before it.
-    std::for_each(kForm1Controls.rbegin(), kForm1Controls.rend(), [this](const ControlDescription& description) {
+    const SquareLook look;
+    std::for_each(kForm1Controls.rbegin(), kForm1Controls.rend(), [this, &look](const ControlDescription& description) {
         switch (description.name) {
-        case ControlName::C: squares_[static_cast<std::size_t>(description.index)] = createSquare(description); break;
+        case ControlName::C:
+            squares_[static_cast<std::size_t>(description.index)] = createSquare(description, look);
+            break;
         case ControlName::Command1: command1_ = createButton(description, &Form1::Command1_Click); break;
         case ControlName::Command2: command2_ = createButton(description, &Form1::Command2_Click); break;
         case ControlName::Text1: text1_ = createTextBox(description); break;
@@ -88,13 +101,13 @@ SquareButton* Form1::C(board::Index index) const
     return squares_[static_cast<std::size_t>(index.Value())];
 }
 
-SquareButton* Form1::createSquare(const ControlDescription& description)
+SquareButton* Form1::createSquare(const ControlDescription& description, const SquareLook& look)
 {
     const board::Index index(description.index);
     auto* square = new SquareButton(this);
     square->setGeometry(description.Geometry());
-    square->setFont(FontOfSize(kSquareFontPoints, true));
-    square->SetPicture(FirstPicture(board::ShadeOf(index)));
+    square->setFont(look.font);
+    square->SetPicture(look.firstPictures[static_cast<std::size_t>(board::ShadeOf(index))]);
     square->setAccessibleName(SquareName(index, board::PieceCode::Empty));
     connect(square, &SquareButton::clicked, this, [this, index] { C_Click(index); });
     return square;

@@ -35,7 +35,8 @@ public:
     [[nodiscard]] QPushButton* Command2() const { return command2_; }
 
 private:
-    SquareButton* createSquare(const ControlDescription& description);
+    struct SquareLook;
+    SquareButton* createSquare(const ControlDescription& description, const SquareLook& look);
     QPushButton* createButton(const ControlDescription& description, void (Form1::*handler)());
     QLineEdit* createTextBox(const ControlDescription& description);
     void setTabOrder();

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <locale>
 #include <random>
 #include <string>
@@ -112,6 +117,8 @@ TEST(SumTextProperty, MatchesTheChainOnRandomBoards)
         EXPECT_EQ(board::WeightedSum(board), reference);
         const std::string text = board::SumText(board);
         ASSERT_EQ(text, ReferenceText(reference)) << "trial " << trial;
+        board::DecimalTextBuffer buffer;
+        ASSERT_EQ(board::SumText(board, buffer), text) << "trial " << trial;
         if (ReferenceText(SumByKind(board)) != text)
             ++boardsWhereGroupingShows;
     }
@@ -128,6 +135,58 @@ TEST(DecimalText, PlainPositionalNotation)
     EXPECT_EQ(board::DecimalText(1.0 / 3.0), "0.333333333333333");
     EXPECT_EQ(board::DecimalText(2.0 / 3.0), "0.666666666666667");
     EXPECT_EQ(board::DecimalText(0.9999999999999997), "1");
+    // Exactly half-way between two 15-digit numbers: to the even one.
+    EXPECT_EQ(board::DecimalText(1234567890123.125), "1234567890123.12");
+    EXPECT_EQ(board::DecimalText(1234567890123.375), "1234567890123.38");
+    EXPECT_EQ(board::DecimalText(999999999999999.875), "1000000000000000");
+    EXPECT_EQ(board::DecimalText(1e-8), "0.00000001");
+    EXPECT_EQ(board::DecimalText(1e15), "1000000000000000");
+    // The extremes fill the caller's buffer to the last character.
+    board::DecimalTextBuffer buffer;
+    EXPECT_EQ(board::DecimalText(5e-324, buffer), "0." + std::string(323, '0') + "494065645841247");
+    EXPECT_EQ(board::DecimalText(1.7976931348623157e308), "179769313486232" + std::string(294, '0'));
+}
+
+// printf rounds the exact binary value half to even, at the place %.14e shows to be the 15th digit.
+std::string PrintfDecimalText(double value)
+{
+    if (value == 0.0)
+        return "0";
+    std::array<char, 32> scientific{};
+    std::snprintf(scientific.data(), scientific.size(), "%.14e", value);
+    const int exponent = std::atoi(std::strchr(scientific.data(), 'e') + 1);
+    if (exponent > 14) // a whole number: the 15 digits, then zeros
+        return std::string(1, scientific[0]) + std::string(scientific.data() + 2, 14) +
+               std::string(static_cast<std::size_t>(exponent - 14), '0');
+    std::string text(board::kDecimalTextCapacity + 1, '\0');
+    text.resize(
+        static_cast<std::size_t>(std::snprintf(text.data(), text.size(), "%.*f", std::max(0, 14 - exponent), value)));
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
+TEST(DecimalTextProperty, RoundsLikePrintf)
+{
+    std::mt19937_64 random(20261206);
+    std::uniform_int_distribution<int> decade(-12, 18);
+    std::uniform_int_distribution<int> fractionBits(0, 40);
+    for (int trial = 0; trial < 100000; ++trial) {
+        // Any finite double; a value in any decade from 10^-12 to 10^18; few-bit
+        // binary fractions, which often lie half-way between two 15-digit numbers.
+        double value = 0;
+        switch (trial % 3) {
+        case 0: value = std::abs(std::bit_cast<double>(random())); break;
+        case 1: value = std::ldexp(static_cast<double>(random() >> 11), -53) * std::pow(10.0, decade(random)); break;
+        default: value = std::ldexp(static_cast<double>(random() >> 20), -fractionBits(random)); break;
+        }
+        if (!std::isfinite(value))
+            continue;
+        ASSERT_EQ(board::DecimalText(value), PrintfDecimalText(value)) << std::hexfloat << value;
+    }
 }
 
 struct CommaDecimal : std::numpunct<char> {

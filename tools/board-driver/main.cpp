@@ -10,9 +10,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -36,34 +36,43 @@ struct BadLine {
 };
 using Command = std::variant<Click, Reset, Sum, Skip, BadLine>;
 
-constexpr std::string_view kBlanks = " \t\r";
+constexpr bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+constexpr bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string_view NextWord(std::string_view& rest)
 {
-    const std::size_t start = rest.find_first_not_of(kBlanks);
-    if (start == std::string_view::npos) {
-        rest = {};
-        return {};
-    }
-    rest.remove_prefix(start);
-    const std::size_t end = std::min(rest.find_first_of(kBlanks), rest.size());
-    const std::string_view word = rest.substr(0, end);
-    rest.remove_prefix(end);
+    const auto start = std::find_if_not(rest.begin(), rest.end(), IsBlank);
+    const auto end = std::find_if(start, rest.end(), IsBlank);
+    const std::string_view word(start, end);
+    rest = std::string_view(end, rest.end());
     return word;
 }
 
 std::optional<board::Index> ParseSquare(std::string_view word)
 {
-    if (word.empty() || word.size() > 2 || word.find_first_not_of("0123456789") != std::string_view::npos)
+    if (word.empty() || word.size() > 2 || !std::all_of(word.begin(), word.end(), IsDigit))
         return std::nullopt;
     int value = 0;
-    std::from_chars(word.data(), word.data() + word.size(), value);
+    for (const char digit : word)
+        value = value * 10 + (digit - '0');
     return board::Index::Checked(value);
 }
 
 std::string Quoted(std::string_view word)
 {
-    return "'" + std::string(word) + "'";
+    std::string quoted;
+    quoted.reserve(word.size() + 2);
+    quoted += '\'';
+    quoted.append(word);
+    quoted += '\'';
+    return quoted;
 }
 
 Command Parse(std::string_view line)
@@ -202,6 +211,7 @@ private:
 int main()
 {
     board::Board board;
+    board::DecimalTextBuffer sumText;
     Output output;
     Input input(output);
 
@@ -217,12 +227,12 @@ int main()
         if (const auto* click = std::get_if<Click>(&command)) {
             const board::ClickPlan plan = board.PlanClick(click->index);
             board.StoreCode(click->index, plan.next);
-            output.Line(plan.picture, board::SumText(board));
+            output.Line(plan.picture, board::SumText(board, sumText));
         } else if (std::holds_alternative<Reset>(command)) {
             board = board::Board{};
-            output.Line(board::SumText(board));
+            output.Line(board::SumText(board, sumText));
         } else if (std::holds_alternative<Sum>(command)) {
-            output.Line(board::SumText(board));
+            output.Line(board::SumText(board, sumText));
         }
     }
     if (!output.Flush() || output.Failed()) {

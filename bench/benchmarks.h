@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+namespace window {
+class Form1;
+}
+
+namespace bench {
+
+class FirstFrameWatch;
+
+// Every benchmark runs this many times, interleaved with all the others in a
+// random order, so that a slow spell of the machine touches each of them alike;
+// the table shows the median of the runs.
+inline constexpr int kRepetitions = 9;
+// Whole processes vary more from one start to the next: more runs of those.
+inline constexpr int kStartUpRepetitions = 15;
+
+// The names the targets are worked out from.
+inline constexpr const char* kSumTextEmpty = "SumText/empty";
+inline constexpr const char* kSumTextMixed = "SumText/mixed";
+inline constexpr const char* kSumTextFull = "SumText/full";
+inline constexpr const char* kDriver = "board-driver/commands";
+inline constexpr const char* kClick = "Click/C_Click";
+inline constexpr const char* kClickFloor = "Click/floor";
+inline constexpr const char* kReset = "Reset/Command2_Click";
+inline constexpr const char* kResetFloor = "Reset/64_floors";
+inline constexpr const char* kStartUp = "StartUp/tessk-research";
+inline constexpr const char* kStartUpFloor = "StartUp/bare-window";
+inline constexpr const char* kStartUpCaptioned = "StartUp/bare-window+caption";
+
+// The counter of the start-up benchmarks: peak resident memory in bytes.
+inline constexpr const char* kPeakMemory = "peak_memory";
+
+struct Programs {
+    std::string boardDriver;
+    std::string tesskResearch;
+    std::string bareWindow;
+    std::string pictures; // the folder the program reads its pictures from
+};
+
+void RegisterBoardBenchmarks(const Programs& programs);
+// The form must be shown, on the offscreen platform, with the pictures folder as the current directory.
+void RegisterWindowBenchmarks(window::Form1& form);
+void RegisterStartUpBenchmarks(const Programs& programs, FirstFrameWatch& watch);
+
+} // namespace bench

@@ -1,0 +1,119 @@
+// The board logic: the sum's text, and the driver's throughput as a whole process.
+
+#include "benchmarks.h"
+#include "spawnactions.h"
+
+#include "board/weightedsum.h"
+
+#include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace bench {
+namespace {
+
+constexpr int kDriverCommands = 2'000'000;
+
+board::Board BoardOf(board::PieceCode (*codeOf)(int square))
+{
+    board::Board result;
+    for (const board::Index index : board::kAllSquares)
+        result.StoreCode(index, codeOf(index.Value()));
+    return result;
+}
+
+void SumTextOf(benchmark::State& state, const board::Board& board)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(board::SumText(board));
+}
+
+// A script of clicks on squares in a scrambled order, a "sum" every 16 lines
+// and a "reset" every 1000, in a file of memory the driver reads as its input.
+int DriverScript()
+{
+    const int file = memfd_create("board-driver-script", MFD_CLOEXEC);
+    std::string script;
+    std::uint32_t scramble = 1;
+    for (int line = 1; line <= kDriverCommands; ++line) {
+        if (line % 1000 == 0) {
+            script += "reset\n";
+        } else if (line % 16 == 0) {
+            script += "sum\n";
+        } else {
+            scramble = scramble * 1'664'525 + 1'013'904'223;
+            script += "click ";
+            script += std::to_string(scramble >> 26);
+            script += '\n';
+        }
+    }
+    for (std::string_view rest = script; !rest.empty();) {
+        const ssize_t written = write(file, rest.data(), rest.size());
+        if (written <= 0)
+            return -1;
+        rest.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return file;
+}
+
+void DriverThroughput(benchmark::State& state, const std::string& driver)
+{
+    const int script = DriverScript();
+    if (script < 0) {
+        state.SkipWithError("cannot write the driver's script");
+        return;
+    }
+    SpawnActions actions;
+    actions.Copy(script, STDIN_FILENO);
+    actions.Silence();
+    std::string program = driver;
+    std::array<char*, 2> argv{ program.data(), nullptr };
+    for (auto _ : state) {
+        lseek(script, 0, SEEK_SET);
+        const auto start = std::chrono::steady_clock::now();
+        pid_t pid = -1;
+        int status = -1;
+        if (posix_spawn(&pid, program.c_str(), actions.Get(), nullptr, argv.data(), environ) == 0)
+            waitpid(pid, &status, 0);
+        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("board-driver failed");
+            break;
+        }
+        state.SetIterationTime(spent.count());
+    }
+    state.SetItemsProcessed(state.iterations() * kDriverCommands);
+    close(script);
+}
+
+} // namespace
+
+void RegisterBoardBenchmarks(const Programs& programs)
+{
+    using board::PieceCode;
+    const board::Board empty;
+    // Each kind and empty squares in turn; then every square holding a piece.
+    const board::Board mixed = BoardOf([](int square) { return static_cast<PieceCode>(square * 3 % 5); });
+    const board::Board full = BoardOf([](int square) { return static_cast<PieceCode>(square % 4 + 1); });
+    for (const auto& [name, board] :
+         { std::pair{ kSumTextEmpty, empty }, std::pair{ kSumTextMixed, mixed }, std::pair{ kSumTextFull, full } })
+        benchmark::RegisterBenchmark(name, SumTextOf, board)->Repetitions(kRepetitions)->MinTime(0.1);
+
+    benchmark::RegisterBenchmark(kDriver, DriverThroughput, programs.boardDriver)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(kRepetitions)
+        ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace bench

@@ -1,0 +1,141 @@
+#include "ratioreport.h"
+
+#include "benchmarks.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <ostream>
+#include <string>
+#include <tuple>
+
+namespace bench {
+namespace {
+
+constexpr double kMiB = 1024.0 * 1024.0;
+
+std::string Formatted(const char* format, double value)
+{
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), format, value);
+    return text.data();
+}
+
+} // namespace
+
+void RatioReport::ReportRuns(const std::vector<Run>& runs)
+{
+    for (const Run& run : runs) {
+        const bool firstError = run.error_occurred && std::none_of(rows_.begin(), rows_.end(), [&run](const Run& row) {
+                                    return row.run_name.function_name == run.run_name.function_name;
+                                });
+        if (run.error_occurred)
+            complete_ = false;
+        if (firstError || (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"))
+            rows_.push_back(run);
+    }
+}
+
+void RatioReport::Finalize()
+{
+    std::stable_sort(rows_.begin(), rows_.end(), [](const Run& a, const Run& b) {
+        return std::tie(a.family_index, a.per_family_instance_index) <
+               std::tie(b.family_index, b.per_family_instance_index);
+    });
+    // Each row named as registered: how long, how often and how it was timed say nothing here.
+    std::vector<Run> shown = rows_;
+    for (Run& row : shown) {
+        benchmark::BenchmarkName name;
+        name.function_name = row.run_name.function_name;
+        name.args = row.run_name.args;
+        row.run_name = name;
+    }
+    name_field_width_ = 0;
+    for (const Run& row : shown)
+        name_field_width_ = std::max(name_field_width_, row.benchmark_name().size());
+    for (const Run& row : shown)
+        ConsoleReporter::ReportRuns({ row });
+    printTargets();
+}
+
+const benchmark::BenchmarkReporter::Run* RatioReport::medianOf(const char* name) const
+{
+    const auto found = std::find_if(rows_.begin(), rows_.end(), [name](const Run& run) {
+        return !run.error_occurred && run.run_name.function_name == name;
+    });
+    return found == rows_.end() ? nullptr : &*found;
+}
+
+std::optional<double> RatioReport::secondsOf(const char* name) const
+{
+    const Run* run = medianOf(name);
+    if (run == nullptr)
+        return std::nullopt;
+    return run->GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run->time_unit);
+}
+
+std::optional<double> RatioReport::counterOf(const char* name, const char* counter) const
+{
+    const Run* run = medianOf(name);
+    if (run == nullptr || !run->counters.contains(counter))
+        return std::nullopt;
+    return run->counters.at(counter).value;
+}
+
+void RatioReport::printTargets()
+{
+    struct Line {
+        const char* what;
+        std::optional<double> value;
+        const char* format; // of the value
+        const char* target; // in words; nullptr for a line shown for comparison only
+        bool (*met)(double);
+    };
+    const auto ratio = [](std::optional<double> over, std::optional<double> under) -> std::optional<double> {
+        if (!over || !under || *under <= 0)
+            return std::nullopt;
+        return *over / *under;
+    };
+    const auto difference = [](std::optional<double> over, std::optional<double> under) -> std::optional<double> {
+        if (!over || !under)
+            return std::nullopt;
+        return (*over - *under) / kMiB;
+    };
+    const auto peak = [this](const char* name) { return counterOf(name, kPeakMemory); };
+    const std::optional<double> commands = counterOf(kDriver, "items_per_second");
+    const std::optional<double> fullSum = secondsOf(kSumTextFull);
+
+    const std::vector<Line> lines{
+        { "click / floor", ratio(secondsOf(kClick), secondsOf(kClickFloor)), "%.2f", "<= 1.2",
+          [](double value) { return value <= 1.2; } },
+        { "reset / 64 floors", ratio(secondsOf(kReset), secondsOf(kResetFloor)), "%.2f", "<= 1.2",
+          [](double value) { return value <= 1.2; } },
+        { "start-up / bare window", ratio(secondsOf(kStartUp), secondsOf(kStartUpFloor)), "%.2f", "<= 1.1",
+          [](double value) { return value <= 1.1; } },
+        { "peak memory - bare window's", difference(peak(kStartUp), peak(kStartUpFloor)), "%+.2f MiB", "<= +2 MiB",
+          [](double value) { return value <= 2.0; } },
+        { "SumText of a full board", fullSum ? std::optional(*fullSum * 1e9) : std::nullopt, "%.0f ns", "< 1000 ns",
+          [](double value) { return value < 1000.0; } },
+        { "board-driver", commands ? std::optional(*commands / 1e6) : std::nullopt, "%.2f M commands/s",
+          "> 5 M commands/s", [](double value) { return value > 5.0; } },
+        { "start-up / bare window with a caption", ratio(secondsOf(kStartUp), secondsOf(kStartUpCaptioned)), "%.2f",
+          nullptr, nullptr },
+        { "peak memory - bare window with a caption's", difference(peak(kStartUp), peak(kStartUpCaptioned)),
+          "%+.2f MiB", nullptr, nullptr },
+    };
+
+    std::ostream& out = GetOutputStream();
+    out << '\n';
+    for (const Line& line : lines) {
+        std::string text = std::string(line.what) + " = ";
+        text += line.value ? Formatted(line.format, *line.value) : std::string("(not run)");
+        if (line.target == nullptr)
+            text += " (for comparison, no target)";
+        else if (line.value)
+            text += std::string(" (target ") + line.target + ") " + (line.met(*line.value) ? "ok" : "MISSED");
+        out << text << '\n';
+    }
+    out.flush();
+}
+
+} // namespace bench

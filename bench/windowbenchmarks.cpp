@@ -1,0 +1,136 @@
+// The window's handlers beside the floor: Qt alone reading and decoding the same
+// picture files afresh, making pixmaps of them and giving them to the same squares.
+
+#include "benchmarks.h"
+
+#include "window/form1.h"
+#include "window/picturefile.h"
+#include "window/squarebutton.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+namespace bench {
+namespace {
+
+QString NameOf(std::string_view file)
+{
+    return QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
+}
+
+// The least any program must do to show a picture file on a button: read the
+// file, decode it (the format found from the content, as the program does),
+// make a pixmap and give it to the button. No checks, and no cache: QPixmap's
+// own loading would keep the picture in QPixmapCache. (QImageReader on the file
+// name, which picks the decoder by the suffix, was no faster.)
+bool ShowWithQtAlone(const QString& file, window::SquareButton& square)
+{
+    QFile picture(file);
+    if (!picture.open(QIODevice::ReadOnly))
+        return false;
+    const QImage image = QImage::fromData(picture.readAll());
+    square.SetPicture(QPixmap::fromImage(image));
+    return !image.isNull();
+}
+
+// The clicks of the square cycle through these files.
+constexpr board::Index kClickedSquare(0);
+constexpr std::size_t kCycle = board::kPieceCodeCount;
+
+std::array<QString, kCycle> ClickedFiles()
+{
+    std::array<QString, kCycle> files;
+    board::Board board;
+    for (QString& file : files) {
+        const board::ClickPlan plan = board.PlanClick(kClickedSquare);
+        board.StoreCode(kClickedSquare, plan.next);
+        file = NameOf(plan.picture);
+    }
+    return files;
+}
+
+// Every picture must load, or the handlers would open a message box on each click.
+bool PicturesLoad()
+{
+    for (const board::Shade shade : { board::Shade::Light, board::Shade::Dark })
+        for (int code = 0; code < board::kPieceCodeCount; ++code)
+            if (!std::holds_alternative<QImage>(
+                    window::LoadPicture(board::PictureName(shade, static_cast<board::PieceCode>(code)))))
+                return false;
+    return true;
+}
+
+void Click(benchmark::State& state, window::Form1* form)
+{
+    QCoreApplication::processEvents();
+    for (auto _ : state)
+        form->C_Click(kClickedSquare);
+}
+
+void ClickFloor(benchmark::State& state, window::Form1* form)
+{
+    const std::array<QString, kCycle> files = ClickedFiles();
+    window::SquareButton& square = *form->C(kClickedSquare);
+    QCoreApplication::processEvents();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        if (!ShowWithQtAlone(files[next], square)) {
+            state.SkipWithError("Qt cannot read the picture");
+            break;
+        }
+        next = next + 1 == kCycle ? 0 : next + 1;
+    }
+}
+
+void Reset(benchmark::State& state, window::Form1* form)
+{
+    QCoreApplication::processEvents();
+    for (auto _ : state)
+        form->Command2_Click();
+}
+
+void ResetFloor(benchmark::State& state, window::Form1* form)
+{
+    std::array<QString, board::kSquareCount> files;
+    for (const board::Index index : board::kAllSquares)
+        files[static_cast<std::size_t>(index.Value())] = NameOf(board::Board::ResetSquare(index));
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        for (const board::Index index : board::kAllSquares)
+            ShowWithQtAlone(files[static_cast<std::size_t>(index.Value())], *form->C(index));
+    }
+}
+
+void Unready(benchmark::State& state, window::Form1* /*form*/)
+{
+    state.SkipWithError("the pictures cannot be loaded from the current directory");
+}
+
+} // namespace
+
+void RegisterWindowBenchmarks(window::Form1& form)
+{
+    using Benchmark = void (*)(benchmark::State&, window::Form1*);
+    const bool ready = PicturesLoad();
+    for (const auto& [name, run] : { std::pair<const char*, Benchmark>{ kClick, Click },
+                                     { kClickFloor, ClickFloor },
+                                     { kReset, Reset },
+                                     { kResetFloor, ResetFloor } })
+        benchmark::RegisterBenchmark(name, ready ? run : Unready, &form)
+            ->Repetitions(kRepetitions)
+            ->MinTime(0.2)
+            ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace bench
