@@ -3,10 +3,10 @@
 #include "board/weightedsum.h"
 #include "formdescription.h"
 #include "picturefile.h"
+#include "piecepictures.h"
 #include "squarebutton.h"
 
 #include <QApplication>
-#include <QColor>
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
@@ -21,19 +21,12 @@
 namespace window {
 namespace {
 
-constexpr int kFirstPictureSide = 70;
-
-constexpr QRgb FirstPictureColour(board::Shade shade)
-{
-    return shade == board::Shade::Light ? qRgb(192, 192, 128) : qRgb(128, 160, 128);
-}
-
 // The plain picture a square shows before anything is read from a file: one
-// colour of its shade, 8 bits per pixel with a palette.
+// colour of its shade, 8 bits per pixel with a palette, the size of the picture files.
 QPixmap FirstPicture(board::Shade shade)
 {
-    QImage image(kFirstPictureSide, kFirstPictureSide, QImage::Format_Indexed8);
-    image.setColorTable({ FirstPictureColour(shade) });
+    QImage image(pictures::kPictureSide, pictures::kPictureSide, QImage::Format_Indexed8);
+    image.setColorTable({ pictures::ShadeColour(shade) });
     image.fill(0);
     return QPixmap::fromImage(image);
 }
