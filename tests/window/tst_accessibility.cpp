@@ -45,7 +45,6 @@ private slots:
     void squareNamesFollowTheBoard_data();
     void squareNamesFollowTheBoard();
     void sumIsNamedAndReadable();
-    void screenReaderPressesASquare();
 
 private:
     // Runs one step: "click N", "reset", "remove FILE" or "break FILE".
@@ -140,20 +139,6 @@ void tst_Accessibility::sumIsNamedAndReadable()
     QAccessibleTextInterface* const text = text1->textInterface();
     QVERIFY(text != nullptr);
     QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("0.0625"));
-}
-
-void tst_Accessibility::screenReaderPressesASquare()
-{
-    QAccessibleInterface* const square = Accessible(form_->C(Index(27)));
-    QAccessibleActionInterface* const actions = square->actionInterface();
-    QVERIFY(actions != nullptr);
-    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    // A pressed button clicks a moment later, as it would under the mouse.
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(square->text(QAccessible::Name), QStringLiteral("row 4, column 4: knight"));
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(square->text(QAccessible::Name), QStringLiteral("row 4, column 4: king"));
-    QCOMPARE(Accessible(form_->Text1())->text(QAccessible::Value), QStringLiteral("0.0625"));
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -5,8 +5,6 @@
 #include "window/form1.h"
 #include "window/squarebutton.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -35,8 +33,6 @@ private slots:
     void windowIsTwiceAsLarge();
     void picturesLieAtDoubledPlaces_data();
     void picturesLieAtDoubledPlaces();
-    void controlsLieAtDoubledPlaces_data();
-    void controlsLieAtDoubledPlaces();
 
 private:
     std::unique_ptr<PictureFolder> pictures_;
@@ -97,29 +93,6 @@ void tst_Scaling::picturesLieAtDoubledPlaces()
         QCOMPARE(shot_.pixel(inside), colour);
     for (const QPoint outside : { picture.topLeft() - QPoint(1, 1), picture.bottomRight() + QPoint(1, 1) })
         QVERIFY2(shot_.pixel(outside) != colour, qPrintable(QStringLiteral("%1,%2").arg(outside.x()).arg(outside.y())));
-}
-
-void tst_Scaling::controlsLieAtDoubledPlaces_data()
-{
-    QTest::addColumn<QString>("control");
-    for (const char* control : { "C0", "C9", "C62", "Text1", "Command2" })
-        QTest::newRow(control) << control;
-}
-
-void tst_Scaling::controlsLieAtDoubledPlaces()
-{
-    QFETCH(QString, control);
-    QWidget* widget = control == "Text1"      ? static_cast<QWidget*>(form_->Text1())
-                      : control == "Command2" ? static_cast<QWidget*>(form_->Command2())
-                                              : form_->C(Index(control.mid(1).toInt()));
-    const QImage alone = widget->grab().toImage();
-    QCOMPARE(alone.size(), widget->size() * kScale);
-    // The control drawn alone matches the window's grab at the doubled place; a margin is left
-    // for the one-pixel overlaps between neighbours and the frame's rounded corners.
-    const QRect inner = QRect(QPoint(0, 0), alone.size()).adjusted(6, 6, -6, -6);
-    const QRect inWindow = inner.translated(widget->pos() * kScale);
-    QCOMPARE(shot_.copy(inWindow).convertToFormat(QImage::Format_RGB32),
-             alone.copy(inner).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(tst_Scaling)
