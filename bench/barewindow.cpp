@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // The floor for the program's start-up: Qt alone showing an empty window of
 // the size of Form1, and nothing else. Given a caption, it also shows a push
 // button with it where "reset" lies: the least that draws any text.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // The board logic: the sum's text, and the driver's throughput as a whole process.
 
 #include "benchmarks.h"

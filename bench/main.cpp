@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // Runs every benchmark (see bench/README.md): the table, then one line for each target.
 // Google Benchmark's own options work as usual; --benchmark_filter=Click runs some only.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 #include "ratioreport.h"
 
 #include "benchmarks.h"

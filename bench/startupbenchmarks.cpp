@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // Start-up of the real program beside the bare window, each a whole process on
 // a private X server, from just before it is started to its first whole frame.
 

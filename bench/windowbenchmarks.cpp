@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // The window's handlers beside the floor: Qt alone reading and decoding the same
 // picture files afresh, making pixmaps of them and giving them to the same squares.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 tessk-research developers
+# SPDX-License-Identifier: MIT
 # Run by `cmake --install` and cpack after the program and its pictures: writes the freedesktop
 # launcher for the prefix being installed into, so that Exec= is the installed program and Path=
 # the installed pictures folder (the program reads its pictures from its current directory).

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 #include "applicationiconengine.h"
 
-#include "piecepictures.h"
+#include "drawings/piecepictures.h"
 
 #include <QPainter>
 #include <QRect>
@@ -25,7 +28,7 @@ QPixmap ApplicationIconEngine::pixmap(const QSize& size, QIcon::Mode /*mode*/, Q
         return {};
     auto [drawn, isNew] = drawn_.try_emplace(side);
     if (isNew)
-        drawn->second = QPixmap::fromImage(pictures::DrawApplicationIcon(side));
+        drawn->second = QPixmap::fromImage(drawings::DrawApplicationIcon(side));
     return drawn->second;
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include <QIconEngine>
@@ -9,7 +12,7 @@
 
 namespace window {
 
-// The program's icon, drawn by pictures::DrawApplicationIcon at the size asked for and only when it
+// The program's icon, drawn by drawings::DrawApplicationIcon at the size asked for and only when it
 // is first asked for: start-up draws nothing, and the icon stays sharp at any size and screen
 // scale. It offers 16 and 32, the sizes of the icon files installed beside the launcher.
 class ApplicationIconEngine final : public QIconEngine {

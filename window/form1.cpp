@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 #include "form1.h"
 
 #include "board/weightedsum.h"
+#include "drawings/piecepictures.h"
 #include "formdescription.h"
 #include "picturefile.h"
-#include "piecepictures.h"
 #include "squarebutton.h"
 
 #include <QApplication>
@@ -25,8 +28,8 @@ namespace {
 // colour of its shade, 8 bits per pixel with a palette, the size of the picture files.
 QPixmap FirstPicture(board::Shade shade)
 {
-    QImage image(pictures::kPictureSide, pictures::kPictureSide, QImage::Format_Indexed8);
-    image.setColorTable({ pictures::ShadeColour(shade) });
+    QImage image(drawings::kPictureSide, drawings::kPictureSide, QImage::Format_Indexed8);
+    image.setColorTable({ drawings::ShadeColour(shade) });
     image.fill(0);
     return QPixmap::fromImage(image);
 }

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tessk-research developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh prefix whose path holds a space, checks the installed files,
 # validates the launcher and the AppStream metadata, starts the program as the desktop's menu does
 # (Exec= in the Path= folder) under Xvfb and clicks a square, then builds the DEB with cpack and

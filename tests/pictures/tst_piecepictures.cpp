@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // The drawings against the committed pictures/ files, and the generator that writes them.
 // QTEST_MAIN makes a QGuiApplication here while the generator runs without one, so the byte
 // comparison also shows that the application object changes nothing in the files.
 
-#include "piecepictures.h"
+#include "drawings/piecepictures.h"
 
 #include "board/piece.h"
 #include "board/square.h"
@@ -100,10 +103,10 @@ private slots:
         const QImage committed(CommittedPath(NameOf(shade, code)));
         QVERIFY2(!committed.isNull(), "the committed file cannot be read");
         QCOMPARE(committed.format(), QImage::Format_Indexed8);
-        QCOMPARE(committed.size(), QSize(pictures::kPictureSide, pictures::kPictureSide));
-        const int last = pictures::kPictureSide - 1;
+        QCOMPARE(committed.size(), QSize(drawings::kPictureSide, drawings::kPictureSide));
+        const int last = drawings::kPictureSide - 1;
         for (const QPoint corner : { QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last) })
-            QCOMPARE(committed.pixel(corner), pictures::ShadeColour(shade));
+            QCOMPARE(committed.pixel(corner), drawings::ShadeColour(shade));
     }
 
     void pieceIsVisible_data() { AddRows(kPieces); }
@@ -111,8 +114,8 @@ private slots:
     {
         QFETCH(Shade, shade);
         QFETCH(PieceCode, code);
-        const int covered = DifferingPixels(pictures::DrawSquarePicture(shade, code),
-                                            pictures::DrawSquarePicture(shade, PieceCode::Empty));
+        const int covered = DifferingPixels(drawings::DrawSquarePicture(shade, code),
+                                            drawings::DrawSquarePicture(shade, PieceCode::Empty));
         QVERIFY2(covered >= kFewestPiecePixels && covered <= kMostPiecePixels, qPrintable(QString::number(covered)));
     }
 
@@ -127,8 +130,8 @@ private slots:
         QFETCH(Shade, shade);
         for (std::size_t first = 0; first < kPieces.size(); ++first) {
             for (std::size_t second = first + 1; second < kPieces.size(); ++second) {
-                const int differing = DifferingPixels(pictures::DrawSquarePicture(shade, kPieces[first]),
-                                                      pictures::DrawSquarePicture(shade, kPieces[second]));
+                const int differing = DifferingPixels(drawings::DrawSquarePicture(shade, kPieces[first]),
+                                                      drawings::DrawSquarePicture(shade, kPieces[second]));
                 QVERIFY2(differing >= kFewestPixelsBetweenPieces,
                          qPrintable(NameOf(shade, kPieces[first]) + " and " + NameOf(shade, kPieces[second])));
             }
@@ -144,10 +147,10 @@ private slots:
     void iconHasTheFourSquares()
     {
         QFETCH(int, size);
-        const QImage icon = pictures::DrawApplicationIcon(size);
+        const QImage icon = drawings::DrawApplicationIcon(size);
         QCOMPARE(icon.size(), QSize(size, size));
-        const QRgb light = pictures::ShadeColour(Shade::Light);
-        const QRgb dark = pictures::ShadeColour(Shade::Dark);
+        const QRgb light = drawings::ShadeColour(Shade::Light);
+        const QRgb dark = drawings::ShadeColour(Shade::Dark);
         QCOMPARE(icon.pixel(0, 0), light);
         QCOMPARE(icon.pixel(size - 1, 0), dark);
         QCOMPARE(icon.pixel(0, size - 1), dark);

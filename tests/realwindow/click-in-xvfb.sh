@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tessk-research developers
+# SPDX-License-Identifier: MIT
 # The real program in a real X server: click square 0 with xdotool, then check in a
 # screenshot that the square shows the knight picture, pixel for pixel.
 # Usage: click-in-xvfb.sh PROGRAM PICTURES-FOLDER

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // Form1 as a screen reader meets it: everything is read and pressed through QAccessible, and the
 // names must stay true to the board after clicks, resets and pictures that fail to load.
 

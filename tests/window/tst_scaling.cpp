@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // Form1 on a screen scaled 2x: the test runs with QT_SCALE_FACTOR=2 in its environment, and a grab
 // of the window must show the same layout at twice the size in device pixels.
 

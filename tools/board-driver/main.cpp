@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // Drives the board logic from standard input, one command a line:
 //   click N   prints the picture the click shows and the sum text after it
 //   reset     empties the board and prints the sum text

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 // picture-generator FOLDER writes the ten square pictures into the folder, as 8-bit BMP files with
 // a colour table, named as the board names them.
 // picture-generator --icons FOLDER writes the application icon there instead: icon-16.png,
@@ -5,7 +8,7 @@
 // The folder is made when missing. Exit status 0 when every file is written, 1 when one cannot be,
 // 2 on a wrong command line.
 
-#include "piecepictures.h"
+#include "drawings/piecepictures.h"
 
 #include "board/piece.h"
 #include "board/square.h"
@@ -83,7 +86,7 @@ std::vector<Output> SquarePictures()
             const std::string_view name = board::PictureName(shade, code);
             outputs.emplace_back(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
                                  [shade, code](const QString& path) {
-                                     return WriteImage(pictures::DrawSquarePicture(shade, code), path, "bmp");
+                                     return WriteImage(drawings::DrawSquarePicture(shade, code), path, "bmp");
                                  });
         }
     }
@@ -96,10 +99,10 @@ std::vector<Output> Icons()
     outputs.reserve(kIconSizes.size() + 1);
     for (const int size : kIconSizes)
         outputs.emplace_back(QStringLiteral("icon-%1.png").arg(size), [size](const QString& path) {
-            return WriteImage(pictures::DrawApplicationIcon(size), path, "png");
+            return WriteImage(drawings::DrawApplicationIcon(size), path, "png");
         });
     outputs.emplace_back(QStringLiteral("icon.svg"),
-                         [](const QString& path) { return WriteBytes(pictures::ApplicationIconSvg(), path); });
+                         [](const QString& path) { return WriteBytes(drawings::ApplicationIconSvg(), path); });
     return outputs;
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "board/piece.h"
@@ -6,7 +9,7 @@
 
 class QPainter;
 
-namespace pictures {
+namespace drawings {
 
 inline constexpr QRgb kPieceFill = qRgb(250, 250, 240);
 inline constexpr QRgb kPieceOutline = qRgb(24, 24, 24);
@@ -17,4 +20,4 @@ inline constexpr double kDesignSide = 70.0;
 // Draws the piece, filled with kPieceFill and outlined with kPieceOutline; nothing for Empty.
 void DrawPiece(QPainter& painter, board::PieceCode code);
 
-} // namespace pictures
+} // namespace drawings

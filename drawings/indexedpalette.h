@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include <QImage>
@@ -6,7 +9,7 @@
 
 #include <span>
 
-namespace pictures {
+namespace drawings {
 
 // A palette of at most 256 colours for pictures painted with a few key colours and smoothed
 // edges: the key colours themselves in the order given, then for every pair of them an even
@@ -18,4 +21,4 @@ namespace pictures {
 // with the given colour table, so a colour of the palette comes through exactly.
 [[nodiscard]] QImage ToIndexed(const QImage& picture, const QList<QRgb>& palette);
 
-} // namespace pictures
+} // namespace drawings

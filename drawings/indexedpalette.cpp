@@ -1,11 +1,14 @@
-#include "indexedpalette.h"
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
+#include "drawings/indexedpalette.h"
 
 #include <cassert>
 #include <cstring>
 #include <limits>
 #include <unordered_map>
 
-namespace pictures {
+namespace drawings {
 
 namespace {
 
@@ -93,4 +96,4 @@ QImage ToIndexed(const QImage& picture, const QList<QRgb>& palette)
     return indexed;
 }
 
-} // namespace pictures
+} // namespace drawings

@@ -1,4 +1,7 @@
-#include "piecedrawings.h"
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
+#include "drawings/piecedrawings.h"
 
 #include <QBrush>
 #include <QColor>
@@ -13,7 +16,7 @@
 #include <array>
 #include <initializer_list>
 
-namespace pictures {
+namespace drawings {
 
 namespace {
 
@@ -210,4 +213,4 @@ void DrawPiece(QPainter& painter, board::PieceCode code)
     painter.restore();
 }
 
-} // namespace pictures
+} // namespace drawings

@@ -1,11 +1,14 @@
-#include "supersampling.h"
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
+#include "drawings/supersampling.h"
 
 #include <QPainter>
 
 #include <array>
 #include <cassert>
 
-namespace pictures {
+namespace drawings {
 
 namespace {
 
@@ -56,4 +59,4 @@ QImage DrawSupersampled(int side, const std::function<void(QPainter&)>& draw)
     return coarse;
 }
 
-} // namespace pictures
+} // namespace drawings

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "board/piece.h"
@@ -7,7 +10,7 @@
 #include <QImage>
 #include <QRgb>
 
-namespace pictures {
+namespace drawings {
 
 inline constexpr int kPictureSide = 70;
 
@@ -25,4 +28,4 @@ inline constexpr int kPictureSide = 70;
 // The same icon as a scalable SVG document, for desktops that show it larger than 32 pixels.
 [[nodiscard]] QByteArray ApplicationIconSvg();
 
-} // namespace pictures
+} // namespace drawings

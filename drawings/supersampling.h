@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include <QImage>
@@ -6,7 +9,7 @@
 
 class QPainter;
 
-namespace pictures {
+namespace drawings {
 
 // Edges are smoothed by drawing at kSupersampling times the size without antialiasing and then
 // averaging each block of kSupersampling x kSupersampling samples with integer arithmetic. Solid
@@ -19,4 +22,4 @@ inline constexpr int kSupersampling = 8;
 // picture with opaque colours: the channels are averaged as they are, without alpha weighting.
 [[nodiscard]] QImage DrawSupersampled(int side, const std::function<void(QPainter&)>& draw);
 
-} // namespace pictures
+} // namespace drawings

@@ -1,8 +1,11 @@
-#include "piecepictures.h"
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
 
-#include "indexedpalette.h"
-#include "piecedrawings.h"
-#include "supersampling.h"
+#include "drawings/piecepictures.h"
+
+#include "drawings/indexedpalette.h"
+#include "drawings/piecedrawings.h"
+#include "drawings/supersampling.h"
 
 #include <QColor>
 #include <QPainter>
@@ -17,7 +20,7 @@
 
 #include <array>
 
-namespace pictures {
+namespace drawings {
 
 namespace {
 
@@ -118,4 +121,4 @@ QByteArray ApplicationIconSvg()
     return lines.join(QLatin1Char('\n')).toUtf8();
 }
 
-} // namespace pictures
+} // namespace drawings
