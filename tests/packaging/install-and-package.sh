@@ -11,18 +11,7 @@ build=$(readlink -f "$1")
 app_id=$2
 version=$3
 
-work=$(mktemp -d "$build/packaging-test.XXXXXX")
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+source "$(dirname "$0")/../session.sh"
 # The value of KEY in a launcher file.
 key() { sed -n "s/^$1=//p" "$2"; }
 
@@ -70,21 +59,13 @@ for size in 16 32; do
 done
 
 # ---- the installed program, started as the menu starts it
-Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-[[ -s $work/display ]] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
-export DISPLAY=:$(head -n1 "$work/display")
+start_xvfb
 export XDG_RUNTIME_DIR="$work/runtime" # as in a desktop session
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Exec= quotes an argument as the shell's double quotes do (this prefix has no % to undo).
 eval "program=$(key Exec "$launcher")"
-(cd "$(key Path "$launcher")" && exec "$program") >"$work/program.log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^tessk-research$' | head -n1)
-[[ -n $window ]] || { cat "$work/program.log"; fail "no window appeared"; }
+start_program "$(key Path "$launcher")" "$program"
 
 icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
 [[ $icons == "Icon (16 x 16) Icon (32 x 32) " ]] || fail "the window's icons are: $icons"
@@ -92,19 +73,8 @@ xprop -id "$window" WM_CLASS | grep -qF "\"$(key StartupWMClass "$launcher")\"" 
     fail "StartupWMClass= does not match $(xprop -id "$window" WM_CLASS)"
 
 # A click on square 0 shows the installed knight picture: the pictures are found from Path=.
-eval "$(xdotool getwindowgeometry --shell "$window")" # sets X and Y
 xdotool mousemove --window "$window" 36 36 click 1
-shown=no
-for _ in $(seq 50); do
-    import -window root "$work/shot.png"
-    convert "$work/shot.png" -crop "70x70+$((X + 1))+$((Y + 1))" +repage "$work/square.png"
-    if [[ $(compare -metric AE "$work/square.png" "$pictures/vilo.bmp" null: 2>&1 || true) == 0 ]]; then
-        shown=yes
-        break
-    fi
-    sleep 0.2
-done
-[[ $shown == yes ]] || { cat "$work/program.log"; fail "square 0 does not show vilo.bmp after a click"; }
+wait_until_square_0_shows "$pictures/vilo.bmp"
 kill -0 "$program_pid" || fail "the program has stopped"
 [[ ! -s $work/program.log ]] || { cat "$work/program.log"; fail "the program wrote to its output"; }
 echo "the installed program started from its launcher and showed the knight"
