@@ -75,7 +75,11 @@ struct Form1::SquareLook {
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QString::fromUtf8(kForm1Caption.data(), static_cast<qsizetype>(kForm1Caption.size())));
-    setFixedSize(kForm1ClientSize);
+    // Opens at the client size but is not fixed to it: on Wayland a maximized or fullscreen window
+    // must take the size the compositor configures (weston ends a client whose surface does not
+    // match), and Qt clamps to any minimum size, which a small screen may not fit. Growing or
+    // shrinking only shows more or less of the controls, which keep their places.
+    resize(kForm1ClientSize);
 
     // Built from the bottom of the stack up, so each control lies above those built before it.
     const SquareLook look;
