@@ -75,11 +75,14 @@ struct Form1::SquareLook {
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QString::fromUtf8(kForm1Caption.data(), static_cast<qsizetype>(kForm1Caption.size())));
-    // Opens at the client size but is not fixed to it: on Wayland a maximized or fullscreen window
-    // must take the size the compositor configures (weston ends a client whose surface does not
-    // match), and Qt clamps to any minimum size, which a small screen may not fit. Growing or
-    // shrinking only shows more or less of the controls, which keep their places.
+    // Opens at the client size, and the controls keep their places whatever size the window takes.
+    // On Wayland it takes any size: a maximized or fullscreen window must match the size the
+    // compositor configures (weston ends a client that does not), and Qt would clamp it to a
+    // minimum size that a small screen's work area may not hold. An X11 window manager merely
+    // resizes what it can, so there the window stays large enough to show all of its controls.
     resize(kForm1ClientSize);
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setMinimumSize(kForm1ClientSize);
 
     // Built from the bottom of the stack up, so each control lies above those built before it.
     const SquareLook look;
