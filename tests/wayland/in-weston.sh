@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tessk-research developers
+# SPDX-License-Identifier: MIT
+# The real program as a native Wayland client of weston. On the headless backend: it starts without
+# a word on stderr and shows squares 0 and 1 in their shades. On the x11 backend inside Xvfb, whose
+# clicks and keys reach it as Wayland input: a click, Space, "reset" and the sum read back through
+# the clipboard, then maximize and restore from Qt's own title bar with the board still answering.
+# Usage: in-weston.sh PROGRAM PICTURES-FOLDER BOARD-DRIVER
+set -euo pipefail
+program=$(readlink -f "$1")
+pictures=$(readlink -f "$2")
+driver=$(readlink -f "$3")
+source "$(dirname "$0")/../session.sh"
+
+export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY
+light=$(convert "$pictures/vi.bmp" -format '%[pixel:p{0,0}]' info:)
+outputWidth=800 outputHeight=700
+
+# start_weston NAME BACKEND-OPTION...: a weston of our own on socket NAME, exported as WAYLAND_DISPLAY.
+start_weston() {
+    local name=$1
+    shift
+    weston --socket="$name" --idle-time=0 --width=$outputWidth --height=$outputHeight "$@" \
+        --log="$work/$name.log" 2>>"$work/$name.log" &
+    track $!
+    for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/$name ]] && break; sleep 0.1; done
+    [[ -S $XDG_RUNTIME_DIR/$name ]] || { cat "$work/$name.log"; fail "weston $name did not start"; }
+    export WAYLAND_DISPLAY=$name
+}
+start_in_pictures() {
+    (cd "$pictures" && exec "$program") >"$work/program.log" 2>&1 &
+    program_pid=$! seen=
+    track "$program_pid"
+}
+# wait_for WHAT COMMAND...: runs COMMAND until it succeeds, failing when the program ends first or
+# when it never does (with what COMMAND last left in $seen).
+wait_for() {
+    local what=$1
+    shift
+    for _ in $(seq 50); do
+        kill -0 "$program_pid" 2>/dev/null || { cat "$work/program.log"; fail "the program ended, waiting for $what"; }
+        "$@" && return 0
+        sleep 0.2
+    done
+    cat "$work/program.log"
+    fail "no $what${seen:+ (seen: $seen)}"
+}
+
+# locate SHOT: sets left and top, the screen place of the window's client corner, from where the
+# light squares lie in the screenshot (the board's columns and rows hold far more of that colour
+# than the title bar's icon); false when no board shows.
+locate() {
+    convert "$1" -fill black +opaque "$light" -fill white -opaque "$light" "$work/mask.png"
+    local width height columns rows
+    read -r width height < <(identify -format '%w %h' "$1")
+    columns=$(convert "$work/mask.png" -scale "${width}x1!" -threshold 15% -scale "${width}x2!" -format '%@' info: 2>/dev/null)
+    rows=$(convert "$work/mask.png" -scale "1x${height}!" -threshold 15% -scale "2x${height}!" -format '%@' info: 2>/dev/null)
+    [[ $columns =~ ^([0-9]+)x2\+([0-9]+)\+0$ && ${BASH_REMATCH[1]} -gt 500 ]] || return 1
+    left=$((BASH_REMATCH[2] - 1))
+    [[ $rows =~ ^2x([0-9]+)\+0\+([0-9]+)$ && ${BASH_REMATCH[1]} -gt 500 ]] || return 1
+    top=$((BASH_REMATCH[2] - 1))
+}
+# shows SHOT X Y PICTURE: the 70 x 70 picture at client place X, Y equals PICTURE pixel for pixel.
+shows() {
+    convert "$1" -crop "70x70+$((left + $2))+$((top + $3))" +repage "$work/square.png"
+    [[ $(compare -metric AE "$work/square.png" "$4" null: 2>&1 || true) == 0 ]]
+}
+
+# --- the headless backend
+start_weston headless --backend=headless-backend.so --use-pixman --debug
+start_in_pictures
+headless_board() {
+    rm -f "$work"/wayland-screenshot*.png
+    (cd "$work" && weston-screenshooter) >/dev/null 2>&1 || return 1
+    shot=$(ls "$work"/wayland-screenshot*.png) && locate "$shot"
+}
+wait_for "board in weston's screenshot" headless_board
+shows "$shot" 1 1 "$pictures/vi.bmp" || fail "square 0 is not in its light shade"
+shows "$shot" 73 1 "$pictures/so.bmp" || fail "square 1 is not in its dark shade"
+[[ ! -s $work/program.log ]] || { cat "$work/program.log"; fail "the program wrote to stderr"; }
+kill "$program_pid"
+echo "headless: the board shows natively, nothing on stderr"
+
+# --- the x11 backend: xdotool's input reaches the program through weston
+start_xvfb "$((outputWidth + 100))x$((outputHeight + 100))x24"
+x11=$DISPLAY
+start_weston x11 --backend=x11-backend.so --use-pixman
+unset DISPLAY
+start_in_pictures
+board() { DISPLAY=$x11 import -window root "$work/shot.png" && locate "$work/shot.png"; }
+pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info:; }
+# grown: 15 pixels below the client's first size the window shows its own background, not weston's.
+grown() { board && [[ $(pixel $((left + 5)) $((top + 630))) == $(pixel $((left + 5)) $((top + 600))) ]]; }
+first_size() { board && ! grown; }
+# weston follows the X pointer by its moves, so each move starts from outside its window.
+xdo() { DISPLAY=$x11 xdotool "$@"; }
+click() { xdo mousemove $((outputWidth + 50)) 10 mousemove "$1" "$2" click 1; }
+square() { click $((left + 36 + 72 * $1)) $((top + 36)); }
+sum_reads() {
+    click $((left + 300)) $((top + 596)) # into the sum box
+    xdo key ctrl+a ctrl+c
+    seen=$(timeout 5 wl-paste -n 2>/dev/null) && [[ $seen == "$1" ]]
+}
+# expect_sum COMMANDS: the sum box, copied to the clipboard, reads what board-driver says for them.
+expect_sum() {
+    local expected
+    expected=$(printf '%s\nsum\n' "$1" | "$driver" | tail -n1)
+    wait_for "sum of $expected after '$1'" sum_reads "$expected"
+}
+
+wait_for "board in weston's window" board
+xdo mousemove $((outputWidth + 50)) 10 mousemove $((left + 36)) $((top + 36)) key space # square 0 has the focus
+expect_sum $'click 0'
+square 1
+expect_sum $'click 0\nclick 1'
+click $((left + 72)) $((top + 600)) # reset
+expect_sum $'click 0\nclick 1\nreset'
+
+# Qt's title bar: the maximize button lies 16 pixels above the client and 40 left of the frame's
+# right edge, which is 3 pixels right of the client.
+click $((left + 538)) $((top - 16))
+wait_for "maximized window" grown
+square 2
+expect_sum $'click 2'
+click $((outputWidth - 40)) $((top - 16)) # restore
+wait_for "restored window" first_size
+square 2
+expect_sum $'click 2\nclick 2'
+echo "x11: clicks, Space, reset and the sum through weston; maximize and restore kept the board"
