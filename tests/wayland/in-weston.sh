@@ -14,7 +14,6 @@ source "$(dirname "$0")/../session.sh"
 
 export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset DISPLAY
 light=$(convert "$pictures/vi.bmp" -format '%[pixel:p{0,0}]' info:)
 outputWidth=800 outputHeight=700
 
@@ -34,20 +33,26 @@ start_in_pictures() {
     program_pid=$! seen=
     track "$program_pid"
 }
+fail_with_log() {
+    cat "$work/program.log"
+    fail "$@"
+}
 # wait_for WHAT COMMAND...: runs COMMAND until it succeeds, failing when the program ends first or
 # when it never does (with what COMMAND last left in $seen).
 wait_for() {
     local what=$1
     shift
     for _ in $(seq 50); do
-        kill -0 "$program_pid" 2>/dev/null || { cat "$work/program.log"; fail "the program ended, waiting for $what"; }
+        kill -0 "$program_pid" 2>/dev/null || fail_with_log "the program ended, waiting for $what"
         "$@" && return 0
         sleep 0.2
     done
-    cat "$work/program.log"
-    fail "no $what${seen:+ (seen: $seen)}"
+    fail_with_log "no $what${seen:+ (seen: $seen)}"
 }
 
+# span LINE STRETCHED: where the mask, squeezed into one line, is mostly light; the line is
+# stretched to two first, since ImageMagick trims a box one pixel thin badly.
+span() { convert "$work/mask.png" -scale "$1!" -threshold 15% -scale "$2!" -format '%@' info: 2>/dev/null; }
 # locate SHOT: sets left and top, the screen place of the window's client corner, from where the
 # light squares lie in the screenshot (the board's columns and rows hold far more of that colour
 # than the title bar's icon); false when no board shows.
@@ -55,8 +60,8 @@ locate() {
     convert "$1" -fill black +opaque "$light" -fill white -opaque "$light" "$work/mask.png"
     local width height columns rows
     read -r width height < <(identify -format '%w %h' "$1")
-    columns=$(convert "$work/mask.png" -scale "${width}x1!" -threshold 15% -scale "${width}x2!" -format '%@' info: 2>/dev/null)
-    rows=$(convert "$work/mask.png" -scale "1x${height}!" -threshold 15% -scale "2x${height}!" -format '%@' info: 2>/dev/null)
+    columns=$(span "${width}x1" "${width}x2")
+    rows=$(span "1x$height" "2x$height")
     [[ $columns =~ ^([0-9]+)x2\+([0-9]+)\+0$ && ${BASH_REMATCH[1]} -gt 500 ]] || return 1
     left=$((BASH_REMATCH[2] - 1))
     [[ $rows =~ ^2x([0-9]+)\+0\+([0-9]+)$ && ${BASH_REMATCH[1]} -gt 500 ]] || return 1
@@ -79,28 +84,26 @@ headless_board() {
 wait_for "board in weston's screenshot" headless_board
 shows "$shot" 1 1 "$pictures/vi.bmp" || fail "square 0 is not in its light shade"
 shows "$shot" 73 1 "$pictures/so.bmp" || fail "square 1 is not in its dark shade"
-[[ ! -s $work/program.log ]] || { cat "$work/program.log"; fail "the program wrote to stderr"; }
+[[ ! -s $work/program.log ]] || fail_with_log "the program wrote to stderr"
 kill "$program_pid"
 echo "headless: the board shows natively, nothing on stderr"
 
-# --- the x11 backend: xdotool's input reaches the program through weston
+# --- the x11 backend: xdotool's input reaches the program through weston (QT_QPA_PLATFORM keeps it
+# off the X server itself)
 start_xvfb "$((outputWidth + 100))x$((outputHeight + 100))x24"
-x11=$DISPLAY
 start_weston x11 --backend=x11-backend.so --use-pixman
-unset DISPLAY
 start_in_pictures
-board() { DISPLAY=$x11 import -window root "$work/shot.png" && locate "$work/shot.png"; }
+board() { import -window root "$work/shot.png" && locate "$work/shot.png"; }
 pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info:; }
 # grown: 15 pixels below the client's first size the window shows its own background, not weston's.
 grown() { board && [[ $(pixel $((left + 5)) $((top + 630))) == $(pixel $((left + 5)) $((top + 600))) ]]; }
 first_size() { board && ! grown; }
 # weston follows the X pointer by its moves, so each move starts from outside its window.
-xdo() { DISPLAY=$x11 xdotool "$@"; }
-click() { xdo mousemove $((outputWidth + 50)) 10 mousemove "$1" "$2" click 1; }
+click() { xdotool mousemove $((outputWidth + 50)) 10 mousemove "$1" "$2" click 1; }
 square() { click $((left + 36 + 72 * $1)) $((top + 36)); }
 sum_reads() {
     click $((left + 300)) $((top + 596)) # into the sum box
-    xdo key ctrl+a ctrl+c
+    xdotool key ctrl+a ctrl+c
     seen=$(timeout 5 wl-paste -n 2>/dev/null) && [[ $seen == "$1" ]]
 }
 # expect_sum COMMANDS: the sum box, copied to the clipboard, reads what board-driver says for them.
@@ -111,7 +114,8 @@ expect_sum() {
 }
 
 wait_for "board in weston's window" board
-xdo mousemove $((outputWidth + 50)) 10 mousemove $((left + 36)) $((top + 36)) key space # square 0 has the focus
+# Space at start presses square 0, which has the focus.
+xdotool mousemove $((outputWidth + 50)) 10 mousemove $((left + 36)) $((top + 36)) key space
 expect_sum $'click 0'
 square 1
 expect_sum $'click 0\nclick 1'
