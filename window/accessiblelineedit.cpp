@@ -182,10 +182,11 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     const QString shown = lineEdit()->displayText();
     if (offset < 0 || offset >= shown.size())
         return {};
-    // Measured from the caret, which the line edit places with its scrolling taken into account.
+    // Measured from the caret (the middle of its rectangle), which the line edit places with its
+    // scrolling taken into account.
     const QFontMetrics metrics(lineEdit()->font());
     const QRect caret = lineEdit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const int left = caret.left() + metrics.horizontalAdvance(shown.left(offset)) -
+    const int left = caret.left() + caret.width() / 2 + metrics.horizontalAdvance(shown.left(offset)) -
                      metrics.horizontalAdvance(shown.left(lineEdit()->cursorPosition()));
     const QRect rect(left, caret.top(), metrics.horizontalAdvance(shown.mid(offset, 1)), caret.height());
     return { lineEdit()->mapToGlobal(rect.topLeft()), rect.size() };
