@@ -49,7 +49,7 @@ def eventually(what, check):
         if check():
             return
         time.sleep(0.05)
-    fail(what)
+    fail(what() if callable(what) else what)
 
 
 class Session:
@@ -116,6 +116,15 @@ class Session:
             self.spoiled.discard(argument)
         if failed:
             self.dismiss_report(failed)
+        eventually(lambda: f"Text1 shows {self.shown!r} after {step!r}, not the sum {sum(WEIGHTS[p] for p in self.pieces)}",
+                   self.sum_shown)
+
+    def sum_shown(self):
+        self.shown = self.text1.queryText().getText(0, -1)
+        try:
+            return abs(Fraction(self.shown) - sum(WEIGHTS[p] for p in self.pieces)) <= Fraction(1, 10**12)
+        except ValueError:
+            return False
 
     def press(self, button):
         action = button.queryAction()
@@ -138,9 +147,7 @@ class Session:
             if not self.named(square):
                 fail(f"square {square} is named {self.squares[square].name!r}, not {self.name(square)!r}")
         text = self.text1.queryText()
-        shown, expected = text.getText(0, -1), sum(WEIGHTS[p] for p in self.pieces)
-        if abs(Fraction(shown) - expected) > Fraction(1, 10**12):
-            fail(f"Text1 shows {shown!r} for a sum of {expected}")
+        shown = text.getText(0, -1)
         pyatspi.setTimeout(1000, 0)  # a query that hangs the program fails here
         for offset in range(len(shown) + 1):
             for boundary in BOUNDARIES:
