@@ -3,12 +3,15 @@
 
 #include "form1.h"
 
+#include "accessiblelineedit.h"
+#include "accessiblename.h"
 #include "board/weightedsum.h"
 #include "drawings/piecepictures.h"
 #include "formdescription.h"
 #include "picturefile.h"
 #include "squarebutton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -128,6 +131,7 @@ QPushButton* Form1::createButton(const ControlDescription& description, void (Fo
 
 QLineEdit* Form1::createTextBox(const ControlDescription& description)
 {
+    QAccessible::installFactory(&AccessibleLineEdit::Create); // Qt's own can hang a screen reader
     auto* text = new QLineEdit(this);
     text->setGeometry(description.Geometry());
     text->setFont(FontOfSize(kText1FontPoints, false));
@@ -196,7 +200,7 @@ bool Form1::showPicture(board::Index index, std::string_view fileName)
 void Form1::storeCode(board::Index index, board::PieceCode code)
 {
     board_.StoreCode(index, code);
-    C(index)->setAccessibleName(SquareName(index, code));
+    SetAccessibleName(C(index), SquareName(index, code));
 }
 
 void Form1::reportFailure(const PictureLoadError& error)

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tessk-research developers
+# SPDX-License-Identifier: MIT
+# The real program under a screen reader's eyes: a session bus, the accessibility bus and its
+# registry of our own, an X server, the program in a copy of the pictures folder, and
+# screen_reader.py to meet it through AT-SPI.
+# Usage: screen-reader.sh PROGRAM PICTURES-FOLDER
+set -euo pipefail
+program=$(readlink -f "$1")
+sources=$(readlink -f "$2")
+source "$(dirname "$0")/../session.sh"
+
+export XDG_RUNTIME_DIR=$work # the accessibility bus puts its socket there
+mkdir "$work/pictures"
+cp "$sources"/*.bmp "$work/pictures"
+start_xvfb
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>"$work/dbus.log" &
+track $!
+for _ in $(seq 100); do [[ -s $work/bus ]] && break; sleep 0.1; done
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+/usr/libexec/at-spi-bus-launcher >"$work/launcher.log" 2>&1 &
+track $!
+gdbus wait --session --timeout 20 org.a11y.Bus
+a11y_bus=$(gdbus call --session -d org.a11y.Bus -o /org/a11y/bus -m org.a11y.Bus.GetAddress | sed "s/^('\(.*\)',)$/\1/")
+/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
+track $!
+gdbus wait --address "$a11y_bus" --timeout 20 org.a11y.atspi.Registry
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$work/pictures" "$program"
+/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$work/pictures" "$sources" ||
+    { cat "$work/program.log"; fail "the program as a screen reader meets it"; }

@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 tessk-research developers
+# SPDX-License-Identifier: MIT
+# The running program as a screen reader meets it, through AT-SPI (pyatspi): the rows of STEPS are
+# done in turn on the one program, and after each the whole window is checked against a small model
+# of the board: each square's name against its place on screen, Text1's sum, every text query of
+# Text1, the name notice of each pressed square and the report of each picture that fails.
+# Usage: screen_reader.py PICTURES-FOLDER SOURCE-PICTURES-FOLDER
+import os
+import shutil
+import sys
+import time
+from fractions import Fraction
+
+import pyatspi
+from gi.repository import GLib
+
+PIECES = ["empty", "knight", "king", "bishop", "rook"]
+WEIGHTS = [Fraction(0), Fraction(1, 32), Fraction(1, 16), Fraction(1, 14), Fraction(1, 8)]
+SUFFIXES = ["", "lo", "ki", "fu", "ba"]  # of each piece's picture file
+BOUNDARIES = [getattr(pyatspi, "TEXT_BOUNDARY_" + b) for b in
+              "CHAR WORD_START WORD_END SENTENCE_START SENTENCE_END LINE_START LINE_END".split()]
+
+# "press N": give square N (counted along the rows) the focus and press it through the Action
+# interface; "reset"; "remove FILE", "break FILE" and "restore FILE" in the program's folder.
+STEPS = [
+    ("first square", ["press 0"]),
+    ("each piece along the top row", ["press 1"] + ["press 2"] * 2 + ["press 3"] * 3 + ["press 4"] * 4),
+    ("rows run down, columns across", ["press 8", "press 63", "press 63"]),
+    ("a full cycle ends empty", ["press 9"] * 5),
+    ("reset empties every square", ["press 10", "press 36", "reset"]),
+    ("missing picture keeps the square", ["press 0", "remove viki.bmp", "press 0", "restore viki.bmp"]),
+    ("broken picture keeps the square", ["press 8", "break soki.bmp", "press 8", "restore soki.bmp"]),
+    ("failed reset leaves the rest", ["press 1", "press 2", "press 2", "remove so.bmp", "reset", "restore so.bmp"]),
+    ("reset after the picture is back", ["reset"]),
+]
+
+
+def fail(message):
+    print("FAIL:", message)
+    sys.exit(1)
+
+
+def eventually(what, check):
+    # The program handles a press in its own time: wait for what it must come to.
+    for _ in range(100):
+        while GLib.MainContext.default().iteration(False):
+            pass
+        if check():
+            return
+        time.sleep(0.05)
+    fail(what() if callable(what) else what)
+
+
+class Session:
+    def __init__(self, folder, sources):
+        self.folder, self.sources = folder, sources
+        self.pieces, self.spoiled, self.notices = [0] * 64, set(), []
+        pyatspi.Registry.registerEventListener(self.notices.append, "object:property-change:accessible-name")
+        desktop = pyatspi.Registry.getDesktop(0)
+        eventually("the program is on the bus", lambda: any(a and a.name == "tessk-research" for a in desktop))
+        self.app = next(a for a in desktop if a and a.name == "tessk-research")
+        buttons = pyatspi.findAllDescendants(self.app, lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON)
+        self.reset = next(b for b in buttons if b.name == "reset")
+        # Each square by its place on screen: rows top to bottom, columns left to right.
+        extents = {b: b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for b in buttons if b != self.reset}
+        side = min(e.width for e in extents.values())
+        left, top = min(e.x for e in extents.values()), min(e.y for e in extents.values())
+        self.squares = {8 * round((e.y - top) / side) + round((e.x - left) / side): b for b, e in extents.items()}
+        if sorted(self.squares) != list(range(64)):
+            fail(f"the buttons other than reset do not make an 8 x 8 board: {sorted(self.squares)}")
+        self.text1 = pyatspi.findDescendant(self.app, lambda o: o.getRole() == pyatspi.ROLE_TEXT)
+        if self.text1.name != "weighted sum of the board":
+            fail(f"Text1 is named {self.text1.name!r}")
+
+    def picture(self, square, piece):
+        return ("vi" if (square // 8 + square % 8) % 2 == 0 else "so") + SUFFIXES[piece] + ".bmp"
+
+    def name(self, square):
+        return f"row {square // 8 + 1}, column {square % 8 + 1}: {PIECES[self.pieces[square]]}"
+
+    def named(self, square):
+        self.squares[square].clearCache()
+        return self.squares[square].name == self.name(square)
+
+    def do(self, step):
+        verb, _, argument = step.partition(" ")
+        path, failed = os.path.join(self.folder, argument), None
+        if verb == "press":
+            square = int(argument)
+            piece = (self.pieces[square] + 1) % len(PIECES)
+            self.squares[square].queryComponent().grabFocus()
+            self.press(self.squares[square])
+            failed = self.picture(square, piece) if self.picture(square, piece) in self.spoiled else None
+            if not failed:
+                self.pieces[square] = piece
+                eventually(f"square {square} becomes {self.name(square)!r}", lambda: self.named(square))
+                eventually(f"a name notice that speaks {self.name(square)!r}", lambda: any(
+                    n.source == self.squares[square] and n.any_data == self.name(square) for n in self.notices))
+        elif verb == "reset":
+            self.press(self.reset)
+            failed = next((self.picture(s, 0) for s in range(64) if self.picture(s, 0) in self.spoiled), None)
+            for square in range(64):
+                if self.picture(square, 0) == failed:
+                    break
+                self.pieces[square] = 0
+            eventually("reset empties its squares", lambda: all(self.named(s) for s in range(64)))
+        elif verb in ("remove", "break"):
+            os.remove(path)
+            if verb == "break":
+                with open(path, "wb") as file:
+                    file.write(b"random bytes")
+            self.spoiled.add(argument)
+        elif verb == "restore":
+            shutil.copy(os.path.join(self.sources, argument), path)
+            self.spoiled.discard(argument)
+        if failed:
+            self.dismiss_report(failed)
+        eventually(lambda: f"Text1 shows {self.shown!r} after {step!r}, not the sum {sum(WEIGHTS[p] for p in self.pieces)}",
+                   self.sum_shown)
+
+    def sum_shown(self):
+        self.shown = self.text1.queryText().getText(0, -1)
+        try:
+            return abs(Fraction(self.shown) - sum(WEIGHTS[p] for p in self.pieces)) <= Fraction(1, 10**12)
+        except ValueError:
+            return False
+
+    def press(self, button):
+        action = button.queryAction()
+        action.doAction(next(i for i in range(action.nActions) if action.getName(i) == "Press"))
+
+    def reports(self):
+        self.app.clearCache()
+        return [w for w in self.app if w and w.getRole() == pyatspi.ROLE_ALERT]
+
+    def dismiss_report(self, file):
+        eventually(f"a report on {file}", self.reports)
+        report = self.reports()[0]
+        if not pyatspi.findDescendant(report, lambda o: file in (o.name or "")):
+            fail(f"the report does not name {file}")
+        self.press(pyatspi.findDescendant(report, lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == "OK"))
+        eventually(f"the report on {file} goes away with OK", lambda: not self.reports())
+
+    def check_window(self):
+        for square in range(64):
+            if not self.named(square):
+                fail(f"square {square} is named {self.squares[square].name!r}, not {self.name(square)!r}")
+        text = self.text1.queryText()
+        shown = text.getText(0, -1)
+        pyatspi.setTimeout(1000, 0)  # a query that hangs the program fails here
+        for offset in range(len(shown) + 1):
+            for boundary in BOUNDARIES:
+                for query in (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset):
+                    try:
+                        piece, start, end = query(offset, boundary)
+                    except Exception as error:
+                        fail(f"{query.__name__}({offset}, {boundary}) in {shown!r} got no answer: {error}")
+                    holds = query != text.getTextAtOffset or offset == len(shown) or start <= offset < end
+                    if piece != shown[start:end] or not 0 <= start <= end <= len(shown) or not holds:
+                        fail(f"{query.__name__}({offset}, {boundary}) in {shown!r} is {(piece, start, end)}")
+            _, start, end = text.getAttributeRun(offset, False)
+            if offset < len(shown) and not start <= offset < end:
+                fail(f"the attribute run at {offset} in {shown!r} is {start}..{end}")
+        pyatspi.setTimeout(10000, 0)
+
+
+session = Session(sys.argv[1], sys.argv[2])
+for label, steps in STEPS:
+    for step in steps:
+        session.do(step)
+    session.check_window()
+    print("ok:", label)

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 tessk-research developers
+// SPDX-License-Identifier: MIT
+
+#include "accessiblename.h"
+
+#include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QVariantMap>
+#include <QWidget>
+
+namespace window {
+namespace {
+
+// The connection Qt's accessibility bridge opens to the accessibility bus, under this name. A
+// notice must come from it to be taken as coming from the object at its path.
+constexpr QLatin1StringView kBridgeConnection("a11y");
+
+void AnnounceName(QWidget* widget, const QString& name)
+{
+    if (!QAccessible::isActive())
+        return;
+    const QDBusConnection bridge{ QString(kBridgeConnection) };
+    QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(widget);
+    if (!bridge.isConnected() || accessible == nullptr)
+        return;
+    // The path and the signal are those of the bridge's own notice; the name goes where its
+    // object reference went, and the trailing properties are left empty.
+    QDBusMessage notice = QDBusMessage::createSignal(
+        QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(accessible)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    notice << QStringLiteral("accessible-name") << 0 << 0 << QVariant::fromValue(QDBusVariant(name)) << QVariantMap();
+    bridge.send(notice);
+}
+
+} // namespace
+
+void SetAccessibleName(QWidget* widget, const QString& name)
+{
+    if (widget->accessibleName() == name)
+        return;
+    widget->setAccessibleName(name);
+    AnnounceName(widget, name);
+}
+
+} // namespace window
