@@ -11,8 +11,8 @@
 namespace window {
 namespace {
 
-// `text` as one word for a POSIX shell: as it is when it holds only characters no shell treats
-// specially, else in single quotes.
+// `text` as one word for a POSIX shell: as it is when it holds only characters that mean nothing
+// to a shell, else in single quotes.
 QString ShellWord(const QString& text)
 {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+:,=@%-]+$"));
