@@ -3,6 +3,8 @@
 
 #include "picturefile.h"
 
+#include "installedpictures.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
@@ -187,7 +189,8 @@ std::variant<QImage, QString> Decode(QByteArray& bytes)
 
 QString PictureLoadError::Message() const
 {
-    return QStringLiteral("Cannot show the picture \"%1\" from the folder \"%2\": %3.").arg(file, folder, reason);
+    return QStringLiteral("Cannot show the picture \"%1\" from the folder \"%2\": %3.").arg(file, folder, reason) +
+           InstalledPicturesHint(file, folder);
 }
 
 std::variant<QImage, PictureLoadError> LoadPicture(std::string_view fileName)
