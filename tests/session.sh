@@ -32,7 +32,7 @@ start_program() {
     (cd "$1" && exec "$2") >"$work/program.log" 2>&1 &
     program_pid=$!
     track "$program_pid"
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^tessk-research$' | head -n1)
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^tessk-research$' | head -n1 || true)
     [[ -n $window ]] || { cat "$work/program.log"; fail "no window appeared"; }
 }
 
