@@ -20,11 +20,6 @@ QByteArray Contents(const QString& folder, const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QImage Argb(const QString& folder, const QString& name)
-{
-    return QImage(QDir(folder).filePath(name)).convertToFormat(QImage::Format_ARGB32);
-}
-
 } // namespace
 
 class tst_PiecePictures : public QObject {
@@ -49,8 +44,9 @@ private slots:
             }
         }
         QCOMPARE(QProcess::execute(QStringLiteral(PICTURE_GENERATOR_PATH), { "--icons", folder.path() }), 0);
+        const auto argb = [](const QString& path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); };
         for (const QString name : { "icon-16.png", "icon-32.png" })
-            QCOMPARE(Argb(folder.path(), name), Argb(ICONS_DIR, name));
+            QCOMPARE(argb(QDir(folder.path()).filePath(name)), argb(QDir(ICONS_DIR).filePath(name)));
         QCOMPARE(Contents(folder.path(), "icon.svg"), Contents(ICONS_DIR, "icon.svg"));
     }
 };
