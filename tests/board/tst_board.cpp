@@ -40,7 +40,7 @@ Board BoardFromText(std::string_view text)
 
 // Every square against a model of its own: light where row plus column is even, square 0 at the
 // top left; five clicks walk knight, king, bishop, rook, empty, each shown by the shade's prefix
-// and the piece's suffix; nothing but the clicked square changes.
+// and the piece's suffix; after the fifth the board is as it was.
 TEST(Board, EverySquareCyclesLikeTheModel)
 {
     const std::array<PieceCode, 5> cycle{ PieceCode::Knight, PieceCode::King, PieceCode::Bishop, PieceCode::Rook,
