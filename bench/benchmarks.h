@@ -16,15 +16,17 @@ class FirstFrameWatch;
 // Every benchmark runs this many times, interleaved with all the others in a
 // random order, so that a slow spell of the machine touches each of them alike;
 // the table shows the median of the runs.
-inline constexpr int kRepetitions = 9;
+inline constexpr int kRepetitions = 15;
 // Whole processes vary more from one start to the next: more runs of those.
-inline constexpr int kStartUpRepetitions = 15;
+inline constexpr int kStartUpRepetitions = 51;
 
 // The names the targets are worked out from.
 inline constexpr const char* kSumTextEmpty = "SumText/empty";
 inline constexpr const char* kSumTextMixed = "SumText/mixed";
 inline constexpr const char* kSumTextFull = "SumText/full";
+inline constexpr const char* kSumTextFloor = "SumText/floor";
 inline constexpr const char* kDriver = "board-driver/commands";
+inline constexpr const char* kDriverFloor = "board-driver/floor";
 inline constexpr const char* kClick = "Click/C_Click";
 inline constexpr const char* kClickFloor = "Click/floor";
 inline constexpr const char* kReset = "Reset/Command2_Click";
@@ -38,6 +40,7 @@ inline constexpr const char* kPeakMemory = "peak_memory";
 
 struct Programs {
     std::string boardDriver;
+    std::string driverFloor; // the same lines read and answered without the board
     std::string tesskResearch;
     std::string bareWindow;
     std::string pictures; // the folder the program reads its pictures from

@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    const bench::Programs programs{ BOARD_DRIVER_PATH, TESSK_RESEARCH_PATH, BARE_WINDOW_PATH, PICTURES_DIR };
+    const bench::Programs programs{ BOARD_DRIVER_PATH, DRIVER_FLOOR_PATH, TESSK_RESEARCH_PATH, BARE_WINDOW_PATH,
+                                    PICTURES_DIR };
     if (!QDir::setCurrent(QString::fromStdString(programs.pictures))) {
         std::fprintf(stderr, "tessk-bench: no pictures folder at %s\n", programs.pictures.c_str());
         return 1;

@@ -77,6 +77,14 @@ std::optional<double> RatioReport::secondsOf(const char* name) const
     return run->GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run->time_unit);
 }
 
+std::optional<double> RatioReport::cpuSecondsOf(const char* name) const
+{
+    const Run* run = medianOf(name);
+    if (run == nullptr)
+        return std::nullopt;
+    return run->GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run->time_unit);
+}
+
 std::optional<double> RatioReport::counterOf(const char* name, const char* counter) const
 {
     const Run* run = medianOf(name);
@@ -105,26 +113,30 @@ void RatioReport::printTargets()
         return (*over - *under) / kMiB;
     };
     const auto peak = [this](const char* name) { return counterOf(name, kPeakMemory); };
-    const std::optional<double> commands = counterOf(kDriver, "items_per_second");
-    const std::optional<double> fullSum = secondsOf(kSumTextFull);
+    // On the clock for whole processes timed by hand (the driver's time is already its processor
+    // time) and the start-ups, which wait on the X server; processor time for the work done in here.
+    const auto timeRatio = [&](const char* over, const char* under) {
+        return ratio(secondsOf(over), secondsOf(under));
+    };
+    const auto cpuRatio = [&](const char* over, const char* under) {
+        return ratio(cpuSecondsOf(over), cpuSecondsOf(under));
+    };
 
     const std::vector<Line> lines{
-        { "click / floor", ratio(secondsOf(kClick), secondsOf(kClickFloor)), "%.2f", "<= 1.2",
+        { "click / floor", cpuRatio(kClick, kClickFloor), "%.2f", "<= 1.2", [](double value) { return value <= 1.2; } },
+        { "reset / 64 floors", cpuRatio(kReset, kResetFloor), "%.2f", "<= 1.2",
           [](double value) { return value <= 1.2; } },
-        { "reset / 64 floors", ratio(secondsOf(kReset), secondsOf(kResetFloor)), "%.2f", "<= 1.2",
-          [](double value) { return value <= 1.2; } },
-        { "start-up / bare window", ratio(secondsOf(kStartUp), secondsOf(kStartUpFloor)), "%.2f", "<= 1.1",
+        { "start-up / bare window reset", timeRatio(kStartUp, kStartUpCaptioned), "%.2f", "<= 1.1",
           [](double value) { return value <= 1.1; } },
-        { "peak memory - bare window's", difference(peak(kStartUp), peak(kStartUpFloor)), "%+.2f MiB", "<= +2 MiB",
+        { "peak memory - bare window reset's", difference(peak(kStartUp), peak(kStartUpCaptioned)), "%+.2f MiB",
+          "<= +2 MiB", [](double value) { return value <= 2.0; } },
+        { "SumText of a full board / floor", cpuRatio(kSumTextFull, kSumTextFloor), "%.2f", "<= 2",
           [](double value) { return value <= 2.0; } },
-        { "SumText of a full board", fullSum ? std::optional(*fullSum * 1e9) : std::nullopt, "%.0f ns", "< 1000 ns",
-          [](double value) { return value < 1000.0; } },
-        { "board-driver", commands ? std::optional(*commands / 1e6) : std::nullopt, "%.2f M commands/s",
-          "> 5 M commands/s", [](double value) { return value > 5.0; } },
-        { "start-up / bare window with a caption", ratio(secondsOf(kStartUp), secondsOf(kStartUpCaptioned)), "%.2f",
-          nullptr, nullptr },
-        { "peak memory - bare window with a caption's", difference(peak(kStartUp), peak(kStartUpCaptioned)),
-          "%+.2f MiB", nullptr, nullptr },
+        { "board-driver / floor", timeRatio(kDriver, kDriverFloor), "%.2f", "<= 8",
+          [](double value) { return value <= 8.0; } },
+        { "start-up / empty bare window", timeRatio(kStartUp, kStartUpFloor), "%.2f", nullptr, nullptr },
+        { "peak memory - empty bare window's", difference(peak(kStartUp), peak(kStartUpFloor)), "%+.2f MiB", nullptr,
+          nullptr },
     };
 
     std::ostream& out = GetOutputStream();

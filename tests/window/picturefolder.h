@@ -4,16 +4,18 @@
 #pragma once
 
 #include "board/piece.h"
+#include "window/form1.h"
+#include "window/squarebutton.h"
 
-#include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
 
 #include <sys/stat.h>
 
+#include <memory>
 #include <string_view>
 
 // A fresh current directory holding the ten picture files, each filled with a
@@ -28,8 +30,6 @@ public:
         QDir::setCurrent(folder_.path());
     }
     ~PictureFolder() { QDir::setCurrent(previous_); }
-    PictureFolder(const PictureFolder&) = delete;
-    PictureFolder& operator=(const PictureFolder&) = delete;
 
     static QRgb ColourOf(std::string_view name)
     {
@@ -62,24 +62,23 @@ public:
         const QString path = Path(name);
         Write(name);
         QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        QByteArray good = file.readAll();
-        file.close();
-        Remove(name);
+        QByteArray good = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        file.remove();
         const auto writeBytes = [&](const QByteArray& bytes) {
             QFile out(path);
-            out.open(QIODevice::WriteOnly);
-            out.write(bytes);
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
         };
-        const auto patch32 = [&](qsizetype offset, qint32 value) {
-            for (int byte = 0; byte < 4; ++byte)
-                good[offset + byte] = static_cast<char>((static_cast<quint32>(value) >> (8 * byte)) & 0xff);
+        const auto patch32 = [&](qsizetype offset, qint32 value) { qToLittleEndian(value, good.data() + offset); };
+        const auto otherFormat = [&](const QString& target) {
+            QImage image(70, 70, QImage::Format_RGB32);
+            image.fill(ColourOf(name));
+            image.save(target, "PNG");
         };
-        if (kind == "good bitmap") {
+        if (kind == "good bitmap" || kind == "unreadable") {
             writeBytes(good);
-        } else if (kind == "empty") {
-            writeBytes({});
-        } else if (kind.startsWith("cut:")) {
+            if (kind == "unreadable")
+                QFile::setPermissions(path, {});
+        } else if (kind == "empty" || kind.startsWith("cut:")) {
             writeBytes(good.left(kind.mid(4).toInt()));
         } else if (kind == "random bytes") {
             QByteArray noise(3000, '\0');
@@ -87,7 +86,7 @@ public:
                 noise[i] = static_cast<char>((i * 7919 + 13) % 251);
             writeBytes(noise);
         } else if (kind == "folder") {
-            QDir(folder_.path()).mkdir(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+            QDir(folder_.path()).mkdir(QFileInfo(path).fileName());
         } else if (kind == "dangling link") {
             QFile::link(folder_.filePath("gone.bmp"), path);
         } else if (kind == "link to good bitmap") {
@@ -102,24 +101,12 @@ public:
             QFile out(path);
             out.open(QIODevice::WriteOnly);
             out.resize(qint64{ 17 } << 20); // sparse: costs no disk
-        } else if (kind == "enormous header") {
-            patch32(18, 100000);
-            patch32(22, 100000);
+        } else if (kind == "enormous header" || kind == "negative width") {
+            patch32(18, kind == "negative width" ? -70 : 100000);
+            patch32(22, kind == "negative width" ? 70 : 100000);
             writeBytes(good);
-        } else if (kind == "negative width") {
-            patch32(18, -70);
-            writeBytes(good);
-        } else if (kind == "png content") {
-            QImage image(70, 70, QImage::Format_RGB32);
-            image.fill(ColourOf(name));
-            image.save(path, "PNG");
-        } else if (kind == "stray other extension") {
-            QImage image(70, 70, QImage::Format_RGB32);
-            image.fill(ColourOf(name));
-            image.save(path + ".png", "PNG");
-        } else if (kind == "unreadable") {
-            writeBytes(good);
-            QFile::setPermissions(path, {});
+        } else if (kind == "png content" || kind == "stray other extension") {
+            otherFormat(kind == "png content" ? path : path + ".png");
         }
     }
 
@@ -128,4 +115,39 @@ public:
 private:
     QString previous_;
     QTemporaryDir folder_;
+};
+
+// The fixture of the window's tests: a fresh picture folder as the current directory and a Form1
+// over it, made before each test function and gone after it.
+class FormTest : public QObject {
+    Q_OBJECT
+
+protected slots:
+    void init()
+    {
+        pictures = std::make_unique<PictureFolder>();
+        form = std::make_unique<window::Form1>();
+    }
+    void cleanup()
+    {
+        form.reset();
+        pictures.reset();
+    }
+
+protected:
+    // The centre pixel of the picture a square holds.
+    [[nodiscard]] QRgb Shown(int square) const
+    {
+        return form->C(board::Index(square))->Picture().toImage().pixel(35, 35);
+    }
+    // A pixel of a grab, in the window's own coordinates at any scale.
+    static QRgb Grabbed(const QImage& shot, QPoint point) { return shot.pixel(point * shot.devicePixelRatio()); }
+    void ShowForm() const
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    std::unique_ptr<PictureFolder> pictures;
+    std::unique_ptr<window::Form1> form;
 };
