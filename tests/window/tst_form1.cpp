@@ -240,7 +240,7 @@ void tst_Form1::failedClickKeepsTheSquare_data()
     QTest::newRow("named pipe") << "named pipe"
                                 << "named pipe";
     QTest::newRow("far too large") << "huge"
-                                   << "larger than 16 MiB";
+                                   << "larger than 1.5 MiB";
 }
 
 void tst_Form1::failedClickKeepsTheSquare()
