@@ -407,6 +407,11 @@ std::variant<QImage, QString> Decode(QByteArray& bytes)
     const QByteArray format = reader.canRead() ? reader.format() : QByteArray();
     if (std::find(kReadFormats.begin(), kReadFormats.end(), format.toStdString()) == kReadFormats.end())
         return QStringLiteral("it is not a picture in a format this program reads");
+    constexpr std::array<std::string_view, 5> kParsedAsText{ "pbm", "pgm", "ppm", "xbm", "xpm" };
+    if (bytes.size() > kMaxTextPictureFileBytes &&
+        std::find(kParsedAsText.begin(), kParsedAsText.end(), format.toStdString()) != kParsedAsText.end())
+        return QStringLiteral("it is larger than %1 KiB, far more than any picture in this format")
+            .arg(kMaxTextPictureFileBytes >> 10);
     const QSize claimed = reader.size();
     if (claimed.isValid() && TooLargeSide(claimed.width(), claimed.height()))
         return ClaimsTooMuch(claimed.width(), claimed.height());

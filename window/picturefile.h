@@ -26,6 +26,9 @@ struct PictureLoadError {
 // without compression (a 32-bit bitmap of 512 × 512 is 1 MiB).
 inline constexpr qint64 kMaxPictureFileBytes = qint64{ 3 } << 19; // 1.5 MiB
 inline constexpr int kMaxPictureSide = 512;
+// Netpbm, XBM and XPM are parsed a character at a time, and any amount of blank space or
+// comment may come between the numbers: for them the largest file is a third of the above.
+inline constexpr qint64 kMaxTextPictureFileBytes = qint64{ 1 } << 19; // 512 KiB
 // A progressive JPEG is written in about ten scans; each scan costs a pass over the whole picture.
 inline constexpr int kMaxJpegScans = 32;
 // A PNG's pixel data comes in a few hundred chunks at most; each chunk costs the decoder a round.

@@ -97,8 +97,6 @@ void tst_PictureFile::loadsOrExplains_data()
         Row{ "header claims enormous size", "enormous header", "claims 100000 × 100000" },
         Row{ "header claims negative width", "negative width", "not a readable picture" },
         Row{ "PNG text claims 2 GiB", "corpus:hostile-png-text-claims-2gib.png", "claims 2147483647 bytes where 0" },
-        Row{ "PNG packed text claims 2 GiB", "corpus:hostile-png-ztxt-claims-2gib.png", "cut short" },
-        Row{ "PNG international text claims 2 GiB", "corpus:hostile-png-itxt-claims-2gib.png", "cut short" },
         Row{ "icon holding such a PNG", "corpus:hostile-ico-png-text-claims-2gib.ico", "cut short" },
         Row{ "PNG text unpacking to 64 MiB", "corpus:hostile-png-ztxt-bomb.png", "notes unpack to more than 1 MiB" },
         Row{ "PNG pixels unpacking to 64 MiB", "corpus:hostile-png-idat-bomb.png", "more than its 1 × 1 pixels" },
@@ -109,6 +107,7 @@ void tst_PictureFile::loadsOrExplains_data()
         Row{ "run-length bitmap holding nothing", "corpus:hostile-bmp-rle8-512-only-end.bmp", "ends at row 1 of 512" },
         Row{ "4-bit run-length bitmap holding nothing", "corpus:hostile-bmp-rle4-512-only-end.bmp", "ends at row 1" },
         Row{ "run-length bitmap cut in half", "corpus:hostile-bmp-rle8-16-half.bmp", "ends at row 9 of 16" },
+        Row{ "netpbm padded past 512 KiB", "padded netpbm", "larger than 512 KiB" },
     };
     for (const Row& row : kRows)
         QTest::newRow(row.name) << QString::fromUtf8(row.kind) << QString::fromUtf8(row.reason);
@@ -121,10 +120,15 @@ void tst_PictureFile::loadsOrExplains()
     if (kind.startsWith("cut:-"))
         kind = QStringLiteral("cut:%1").arg(QFileInfo(pictures_->Path(kName)).size() + kind.mid(4).toInt());
     pictures_->Remove(kName);
+    QFile file(pictures_->Path(kName));
     if (kind.startsWith("corpus:"))
-        QVERIFY(QFile::copy(QStringLiteral(LOADER_CORPUS "/") + kind.mid(7), pictures_->Path(kName)));
+        QVERIFY(QFile::copy(QStringLiteral(LOADER_CORPUS "/") + kind.mid(7), file.fileName()));
+    else if (kind == "padded netpbm") // any amount of blank space may come between the numbers
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(QByteArray("P1\n4 4\n") + QByteArray(600 << 10, ' ') + "0 1 0 1 1 0 1 0 0 1 0 1 1 0 1 0\n"));
     else if (kind != "missing")
         pictures_->Plant(kName, kind);
+    file.close();
 
     if (kind == "unreadable" && ::geteuid() == 0) {
         const std::optional<QString> seen = LoadWithoutPrivileges();
