@@ -107,6 +107,7 @@ void RatioReport::printTargets()
     const auto peak = [this](const char* name) { return counterOf(name, kPeakMemory); };
     const std::optional<double> commands = counterOf(kDriver, "items_per_second");
     const std::optional<double> fullSum = secondsOf(kSumTextFull);
+    const std::optional<double> worstLoad = secondsOf(kWorstHostileLoad);
 
     const std::vector<Line> lines{
         { "click / floor", ratio(secondsOf(kClick), secondsOf(kClickFloor)), "%.2f", "<= 1.2",
@@ -121,6 +122,8 @@ void RatioReport::printTargets()
           [](double value) { return value < 1000.0; } },
         { "board-driver", commands ? std::optional(*commands / 1e6) : std::nullopt, "%.2f M commands/s",
           "> 5 M commands/s", [](double value) { return value > 5.0; } },
+        { "worst hostile load", worstLoad ? std::optional(*worstLoad * 1e3) : std::nullopt, "%.1f ms", "<= 50 ms",
+          [](double value) { return value <= 50.0; } },
         { "start-up / bare window with a caption", ratio(secondsOf(kStartUp), secondsOf(kStartUpCaptioned)), "%.2f",
           nullptr, nullptr },
         { "peak memory - bare window with a caption's", difference(peak(kStartUp), peak(kStartUpCaptioned)),

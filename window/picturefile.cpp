@@ -302,7 +302,8 @@ std::optional<QString> ReasonPngRefused(QByteArrayView bytes)
                 return ClaimsTooMuch(width, height);
             constexpr std::array<int, 7> kChannels{ 1, 0, 3, 1, 2, 0, 4 }; // by colour type
             const auto colourType = static_cast<quint8>(data[9]);
-            pixelBits = static_cast<quint8>(data[8]) * (colourType < kChannels.size() ? kChannels[colourType] : 4);
+            pixelBits =
+                qint64{ static_cast<quint8>(data[8]) } * (colourType < kChannels.size() ? kChannels[colourType] : 4);
             interlaced = data[12] != 0;
         } else if (type == "IDAT") {
             pixelData.push_back(data);
