@@ -329,7 +329,8 @@ std::optional<QString> ReasonJpegRefused(QByteArrayView bytes)
 {
     if (!bytes.startsWith("\xff\xd8"))
         return std::nullopt;
-    constexpr quint8 kStartOfScan = 0xda, kEnd = 0xd9, kFirstRestart = 0xd0, kLastRestart = 0xd7;
+    constexpr quint8 kStartOfScan = 0xda, kStart = 0xd8, kEnd = 0xd9, kTem = 0x01;
+    constexpr quint8 kFirstRestart = 0xd0, kLastRestart = 0xd7;
     int scans = 0;
     qsizetype at = 2;
     while (at + 1 < bytes.size()) {
@@ -338,8 +339,11 @@ std::optional<QString> ReasonJpegRefused(QByteArrayView bytes)
             continue;
         }
         const auto marker = static_cast<quint8>(bytes[at + 1]);
-        if (marker == 0xff || marker == 0 || (marker >= kFirstRestart && marker <= kLastRestart)) {
-            ++at; // fill byte, a coded 0xff, or a restart inside a scan
+        // A fill byte, a coded 0xff, a restart inside a scan, or a marker without a length (TEM,
+        // SOI): step over it alone, so that bytes after it are never skipped as its length.
+        if (marker == 0xff || marker == 0 || marker == kTem || marker == kStart ||
+            (marker >= kFirstRestart && marker <= kLastRestart)) {
+            ++at;
             continue;
         }
         if (marker == kEnd || at + 3 >= bytes.size())
