@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <string>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) // NOLINT(readability-non-const-parameter): libFuzzer's own
 {
     static QCoreApplication application(*argc, *argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {}); // decoders' complaints
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* error = std::get_if<window::PictureLoadError>(&result)) {
         MarkOutcome(error->reason.toStdString(), 2);
     } else {
-        const QImage& image = std::get<QImage>(result);
+        const auto& image = std::get<QImage>(result);
         MarkOutcome(std::to_string(image.format()) + ' ' + std::to_string(image.width() % 16) + ' ' +
                         std::to_string(image.height() % 16),
                     3);
