@@ -9,9 +9,7 @@
 #include "picturefile.h"
 #include "squarebutton.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
