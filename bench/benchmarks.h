@@ -34,6 +34,7 @@ inline constexpr const char* kResetFloor = "Reset/64_floors";
 inline constexpr const char* kStartUp = "StartUp/tessk-research";
 inline constexpr const char* kStartUpFloor = "StartUp/bare-window";
 inline constexpr const char* kStartUpCaptioned = "StartUp/bare-window+caption";
+inline constexpr const char* kWorstHostileLoad = "Load/worst-of-hostile-corpus";
 
 // The counter of the start-up benchmarks: peak resident memory in bytes.
 inline constexpr const char* kPeakMemory = "peak_memory";
@@ -50,5 +51,7 @@ void RegisterBoardBenchmarks(const Programs& programs);
 // The form must be shown, on the offscreen platform, with the pictures folder as the current directory.
 void RegisterWindowBenchmarks(window::Form1& form);
 void RegisterStartUpBenchmarks(const Programs& programs, FirstFrameWatch& watch);
+// corpus: the folder of the loader's fuzzing seeds.
+void RegisterLoadBenchmarks(const std::string& corpus);
 
 } // namespace bench

@@ -54,6 +54,7 @@ int main(int argc, char* argv[])
     bench::RegisterBoardBenchmarks(programs);
     bench::RegisterWindowBenchmarks(form);
     bench::RegisterStartUpBenchmarks(programs, watch);
+    bench::RegisterLoadBenchmarks(LOADER_CORPUS);
 
     bench::RatioReport report;
     benchmark::RunSpecifiedBenchmarks(&report);

@@ -121,6 +121,7 @@ void RatioReport::printTargets()
     const auto cpuRatio = [&](const char* over, const char* under) {
         return ratio(cpuSecondsOf(over), cpuSecondsOf(under));
     };
+    const std::optional<double> worstLoad = secondsOf(kWorstHostileLoad);
 
     const std::vector<Line> lines{
         { "click / floor", cpuRatio(kClick, kClickFloor), "%.2f", "<= 1.2", [](double value) { return value <= 1.2; } },
@@ -134,6 +135,8 @@ void RatioReport::printTargets()
           [](double value) { return value <= 2.0; } },
         { "board-driver / floor", timeRatio(kDriver, kDriverFloor), "%.2f", "<= 8",
           [](double value) { return value <= 8.0; } },
+        { "worst hostile load", worstLoad ? std::optional(*worstLoad * 1e3) : std::nullopt, "%.1f ms", "<= 50 ms",
+          [](double value) { return value <= 50.0; } },
         { "start-up / empty bare window", timeRatio(kStartUp, kStartUpFloor), "%.2f", nullptr, nullptr },
         { "peak memory - empty bare window's", difference(peak(kStartUp), peak(kStartUpFloor)), "%+.2f MiB", nullptr,
           nullptr },

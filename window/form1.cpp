@@ -18,7 +18,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 #include <cstdio>
@@ -208,7 +210,24 @@ void Form1::reportFailure(const PictureLoadError& error)
     const QString message = error.Message();
     std::fprintf(stderr, "tessk-research: %s\n", message.toLocal8Bit().constData());
     // Not modal for the whole program: the handler finishes and the board stays usable.
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, windowTitle(), message, QMessageBox::Ok, this);
+    // The style makes a new icon for the warning sign and for the OK button of every box, and
+    // each icon leaves its pixmap in QPixmapCache under a key of its own until the cache is full.
+    // Both pixmaps are made once instead, at the size drawn, and kept under keys of ours.
+    const qreal ratio = devicePixelRatioF();
+    const auto sharedPixmap = [box, ratio](QStyle::StandardPixmap which, QStyle::PixelMetric size) {
+        const QString key = QStringLiteral("tessk-research/failure-report/%1@%2").arg(which).arg(ratio);
+        QPixmap pixmap;
+        if (!QPixmapCache::find(key, &pixmap)) {
+            const int side = box->style()->pixelMetric(size, nullptr, box);
+            pixmap = box->style()->standardIcon(which, nullptr, box).pixmap(QSize(side, side), ratio);
+            QPixmapCache::insert(key, pixmap);
+        }
+        return pixmap;
+    };
+    box->setIconPixmap(sharedPixmap(QStyle::SP_MessageBoxWarning, QStyle::PM_MessageBoxIconSize));
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok); ok && !ok->icon().isNull())
+        ok->setIcon(QIcon(sharedPixmap(QStyle::SP_DialogOkButton, QStyle::PM_ButtonIconSize)));
     box->setObjectName(QStringLiteral("failureReport"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -65,49 +66,52 @@ void tst_PictureFile::loadsOrExplains_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason"); // empty: the picture loads
-
-    QTest::newRow("good bitmap") << "good bitmap"
-                                 << "";
-    QTest::newRow("link to a good bitmap") << "link to good bitmap"
-                                           << "";
-    QTest::newRow("another format under the name") << "png content"
-                                                   << "";
-    QTest::newRow("missing") << "missing"
-                             << "no such file";
-    QTest::newRow("stray file with another extension") << "stray other extension"
-                                                       << "no such file";
-    QTest::newRow("dangling link") << "dangling link"
-                                   << "no such file";
-    QTest::newRow("empty") << "empty"
-                           << "empty";
-    QTest::newRow("cut in the file header") << "cut:9"
-                                            << "not a readable picture";
-    QTest::newRow("cut in the info header") << "cut:30"
-                                            << "cut short";
-    QTest::newRow("cut in the palette") << "cut:60"
-                                        << "cut short";
-    QTest::newRow("cut in the pixels") << "cut:1500"
-                                       << "cut short";
-    QTest::newRow("last byte missing") << "cut:-1"
-                                       << "cut short";
-    QTest::newRow("random bytes") << "random bytes"
-                                  << "not a picture";
-    QTest::newRow("folder") << "folder"
-                            << "folder";
-    QTest::newRow("unreadable") << "unreadable"
-                                << "permission";
-    QTest::newRow("named pipe") << "named pipe"
-                                << "named pipe";
-    QTest::newRow("link to /dev/zero") << "link to /dev/zero"
-                                       << "device";
-    QTest::newRow("link to /dev/urandom") << "link to /dev/urandom"
-                                          << "device";
-    QTest::newRow("far too large") << "huge"
-                                   << "larger than 16 MiB";
-    QTest::newRow("header claims enormous size") << "enormous header"
-                                                 << "claims 100000 × 100000";
-    QTest::newRow("header claims negative width") << "negative width"
-                                                  << "not a readable picture";
+    struct Row {
+        const char* name;
+        const char* kind; // see PictureFolder::Plant; "corpus:F" is the fuzzing seed F
+        const char* reason;
+    };
+    constexpr std::array kRows{
+        Row{ "good bitmap", "good bitmap", "" },
+        Row{ "link to a good bitmap", "link to good bitmap", "" },
+        Row{ "another format under the name", "png content", "" },
+        Row{ "run-length bitmap", "corpus:small-rle8.bmp", "" },
+        Row{ "4-bit run-length bitmap", "corpus:small-rle4.bmp", "" },
+        Row{ "run-length bitmap skipping its last rows", "corpus:small-rle8-delta.bmp", "" },
+        Row{ "PNG of the largest side", "corpus:large-512.png", "" },
+        Row{ "missing", "missing", "no such file" },
+        Row{ "stray file with another extension", "stray other extension", "no such file" },
+        Row{ "dangling link", "dangling link", "no such file" },
+        Row{ "empty", "empty", "empty" },
+        Row{ "cut in the file header", "cut:9", "not a readable picture" },
+        Row{ "cut in the info header", "cut:30", "cut short" },
+        Row{ "cut in the palette", "cut:60", "cut short" },
+        Row{ "cut in the pixels", "cut:1500", "cut short" },
+        Row{ "last byte missing", "cut:-1", "cut short" },
+        Row{ "random bytes", "random bytes", "not a picture" },
+        Row{ "folder", "folder", "folder" },
+        Row{ "unreadable", "unreadable", "permission" },
+        Row{ "named pipe", "named pipe", "named pipe" },
+        Row{ "link to /dev/zero", "link to /dev/zero", "device" },
+        Row{ "link to /dev/urandom", "link to /dev/urandom", "device" },
+        Row{ "far too large", "huge", "larger than 1.5 MiB" },
+        Row{ "header claims enormous size", "enormous header", "claims 100000 × 100000" },
+        Row{ "header claims negative width", "negative width", "not a readable picture" },
+        Row{ "PNG text claims 2 GiB", "corpus:hostile-png-text-claims-2gib.png", "claims 2147483647 bytes where 0" },
+        Row{ "icon holding such a PNG", "corpus:hostile-ico-png-text-claims-2gib.ico", "cut short" },
+        Row{ "PNG text unpacking to 64 MiB", "corpus:hostile-png-ztxt-bomb.png", "notes unpack to more than 1 MiB" },
+        Row{ "PNG pixels unpacking to 64 MiB", "corpus:hostile-png-idat-bomb.png", "more than its 1 × 1 pixels" },
+        Row{ "PNG claims 4096 × 4096", "corpus:hostile-png-claims-4096.png", "claims 4096 × 4096" },
+        Row{ "JPEG repeating a scan", "corpus:hostile-jpeg-2048-scan-repeated.jpeg", "more than 32 scans" },
+        Row{ "GIF screen around its image", "corpus:hostile-gif-screen-65535x256.gif", "claims 65535 × 256" },
+        Row{ "run-length bitmap claims 4096 × 4096", "corpus:hostile-bmp-rle8-4096-only-end.bmp", "4096 × 4096" },
+        Row{ "run-length bitmap holding nothing", "corpus:hostile-bmp-rle8-512-only-end.bmp", "ends at row 1 of 512" },
+        Row{ "4-bit run-length bitmap holding nothing", "corpus:hostile-bmp-rle4-512-only-end.bmp", "ends at row 1" },
+        Row{ "run-length bitmap cut in half", "corpus:hostile-bmp-rle8-16-half.bmp", "ends at row 9 of 16" },
+        Row{ "netpbm padded past 512 KiB", "padded netpbm", "larger than 512 KiB" },
+    };
+    for (const Row& row : kRows)
+        QTest::newRow(row.name) << QString::fromUtf8(row.kind) << QString::fromUtf8(row.reason);
 }
 
 void tst_PictureFile::loadsOrExplains()
@@ -117,7 +121,12 @@ void tst_PictureFile::loadsOrExplains()
     if (kind.startsWith("cut:-"))
         kind = QStringLiteral("cut:%1").arg(QFileInfo(pictures_->Path(kName)).size() + kind.mid(4).toInt());
     pictures_->Remove(kName);
-    if (kind != "missing")
+    if (kind.startsWith("corpus:"))
+        QVERIFY(QFile::copy(QStringLiteral(LOADER_CORPUS "/") + kind.mid(7), pictures_->Path(kName)));
+    else if (kind == "padded netpbm") // any amount of blank space may come between the numbers
+        std::ofstream(pictures_->Path(kName).toStdString())
+            << "P1 4 4" + std::string(600 << 10, ' ') + "0 1 0 1 1 0 1 0 0 1 0 1 1 0 1 0";
+    else if (kind != "missing")
         pictures_->Plant(kName, kind);
 
     if (kind == "unreadable" && ::geteuid() == 0) {
@@ -132,6 +141,8 @@ void tst_PictureFile::loadsOrExplains()
     const auto* error = std::get_if<window::PictureLoadError>(&result);
     if (reason.isEmpty()) {
         QVERIFY2(!error, error ? qPrintable(error->Message()) : "");
+        if (kind.startsWith("corpus:"))
+            return;
         QCOMPARE(std::get<QImage>(result).size(), QSize(70, 70));
         QCOMPARE(std::get<QImage>(result).pixel(35, 35), PictureFolder::ColourOf(kName));
         return;

@@ -10,6 +10,7 @@
 
 #include "board/board.h"
 #include "board/weightedsum.h"
+#include "command.h"
 
 #include <unistd.h>
 
@@ -25,87 +26,13 @@
 
 namespace {
 
+using driver::BadLine;
+using driver::Click;
+using driver::Reset;
+using driver::Sum;
+
 constexpr int kBadLineStatus = 2;
 constexpr int kIoErrorStatus = 1;
-
-struct Click {
-    board::Index index;
-};
-struct Reset {};
-struct Sum {};
-struct Skip {};
-struct BadLine {
-    std::string reason;
-};
-using Command = std::variant<Click, Reset, Sum, Skip, BadLine>;
-
-constexpr bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-constexpr bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-std::string_view NextWord(std::string_view& rest)
-{
-    const auto start = std::find_if_not(rest.begin(), rest.end(), IsBlank);
-    const auto end = std::find_if(start, rest.end(), IsBlank);
-    const std::string_view word(start, end);
-    rest = std::string_view(end, rest.end());
-    return word;
-}
-
-std::optional<board::Index> ParseSquare(std::string_view word)
-{
-    if (word.empty() || word.size() > 2 || !std::all_of(word.begin(), word.end(), IsDigit))
-        return std::nullopt;
-    int value = 0;
-    for (const char digit : word)
-        value = value * 10 + (digit - '0');
-    return board::Index::Checked(value);
-}
-
-std::string Quoted(std::string_view word)
-{
-    std::string quoted;
-    quoted.reserve(word.size() + 2);
-    quoted += '\'';
-    quoted.append(word);
-    quoted += '\'';
-    return quoted;
-}
-
-Command Parse(std::string_view line)
-{
-    std::string_view rest = line;
-    const std::string_view word = NextWord(rest);
-    if (word.empty() || word.front() == '#')
-        return Skip{};
-    const bool takesSquare = word == "click";
-    if (!takesSquare && word != "reset" && word != "sum")
-        return BadLine{ "unknown command " + Quoted(word) + " (expected click N, reset or sum)" };
-
-    std::optional<board::Index> square;
-    if (takesSquare) {
-        const std::string_view argument = NextWord(rest);
-        if (argument.empty())
-            return BadLine{ "click needs a square number 0..63" };
-        square = ParseSquare(argument);
-        if (!square)
-            return BadLine{ "square " + Quoted(argument) + " is not a whole number 0..63" };
-    }
-    if (const std::string_view extra = NextWord(rest); !extra.empty())
-        return BadLine{ "unexpected " + Quoted(extra) + " after " + std::string(word) };
-
-    if (square)
-        return Click{ *square };
-    if (word == "reset")
-        return Reset{};
-    return Sum{};
-}
 
 // Standard output with a large buffer, written out before each wait for input
 // (so a program talking to the driver line by line always sees its answers),
@@ -221,7 +148,7 @@ int main()
     long lineNumber = 0;
     while (const std::optional<std::string_view> line = input.NextLine()) {
         ++lineNumber;
-        const Command command = Parse(*line);
+        const driver::Command command = driver::Parse(*line);
         if (const auto* bad = std::get_if<BadLine>(&command)) {
             output.Flush();
             std::fprintf(stderr, "board-driver: line %ld: %s\n", lineNumber, bad->reason.c_str());
