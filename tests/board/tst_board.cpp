@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <locale>
 #include <random>
@@ -169,6 +170,8 @@ std::tuple<std::string, std::string, int> RunDriver(const std::string& input)
     std::array<std::ostringstream, 2> texts;
     texts[0] << std::ifstream(stem + ".out").rdbuf();
     texts[1] << std::ifstream(stem + ".err").rdbuf();
+    for (const char* suffix : { ".in", ".out", ".err" })
+        std::filesystem::remove(stem + suffix);
     return { texts[0].str(), texts[1].str(), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1 };
 }
 
