@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QDir>
 #include <QImageReader>
 
@@ -21,7 +20,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <vector>
 
 namespace window {
 namespace {
