@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
+#include <string_view>
 
 namespace window {
 class Form1;
@@ -46,6 +49,10 @@ struct Programs {
     std::string bareWindow;
     std::string pictures; // the folder the program reads its pictures from
 };
+
+// A field of /proc/PID/status in KiB ("VmHWM:", the peak resident memory; "VmRSS:", what is
+// resident now); 0 if unknown.
+long StatusKiB(pid_t process, std::string_view field);
 
 void RegisterBoardBenchmarks(const Programs& programs);
 // The form must be shown, on the offscreen platform, with the pictures folder as the current directory.

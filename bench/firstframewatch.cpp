@@ -3,6 +3,8 @@
 
 #include "firstframewatch.h"
 
+#include "benchmarks.h"
+
 #include "spawnactions.h"
 
 #include <xcb/damage.h>
@@ -51,18 +53,16 @@ long Milliseconds(std::chrono::steady_clock::duration duration)
     return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(duration).count());
 }
 
-// VmHWM in /proc/PID/status, the most memory the process has held resident; 0 if unknown.
-long PeakResidentKiB(pid_t process)
+} // namespace
+
+long StatusKiB(pid_t process, std::string_view field)
 {
     std::ifstream status(std::string("/proc/") + std::to_string(process) + "/status");
-    constexpr std::string_view kField = "VmHWM:";
     for (std::string line; std::getline(status, line);)
-        if (line.starts_with(kField))
-            return std::strtol(line.c_str() + kField.size(), nullptr, 10);
+        if (line.starts_with(field))
+            return std::strtol(line.c_str() + field.size(), nullptr, 10);
     return 0;
 }
-
-} // namespace
 
 FirstFrameWatch::FirstFrameWatch()
 {
@@ -256,7 +256,7 @@ void FirstFrameWatch::stop(pid_t program, long* peakResidentKiB)
     // a child started by posix_spawn shares this process's memory until it
     // execs, and the kernel counts that into the child's maximum.)
     if (peakResidentKiB != nullptr)
-        *peakResidentKiB = PeakResidentKiB(program);
+        *peakResidentKiB = StatusKiB(program, "VmHWM:");
     kill(program, SIGKILL);
     int status = 0;
     while (waitpid(program, &status, 0) < 0 && errno == EINTR) {

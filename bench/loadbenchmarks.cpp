@@ -30,6 +30,7 @@
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -45,14 +46,10 @@ double ThreadSeconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// A line of /proc/self/status in bytes ("VmRSS:", "VmHWM:").
-double StatusBytes(const std::string& key)
+// A field of this process's /proc status in bytes.
+double StatusBytes(std::string_view field)
 {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with(key))
-            return std::stod(line.substr(key.size())) * 1024.0;
-    return 0.0;
+    return static_cast<double>(StatusKiB(::getpid(), field)) * 1024.0;
 }
 
 void ResetPeakMemory()
