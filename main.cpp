@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
-#include "window/applicationiconengine.h"
-#include "window/form1.h"
+#include "window/form/applicationiconengine.h"
+#include "window/form/form1.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -11,7 +11,7 @@
 
 #include "benchmarks.h"
 
-#include "window/picturefile.h"
+#include "window/pictureloading/picturefile.h"
 
 #include <benchmark/benchmark.h>
 

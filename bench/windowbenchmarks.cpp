@@ -6,9 +6,9 @@
 
 #include "benchmarks.h"
 
-#include "window/form1.h"
-#include "window/picturefile.h"
-#include "window/squarebutton.h"
+#include "window/form/form1.h"
+#include "window/form/squarebutton.h"
+#include "window/pictureloading/picturefile.h"
 
 #include <benchmark/benchmark.h>
 

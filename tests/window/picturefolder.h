@@ -4,8 +4,8 @@
 #pragma once
 
 #include "board/piece.h"
-#include "window/form1.h"
-#include "window/squarebutton.h"
+#include "window/form/form1.h"
+#include "window/form/squarebutton.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "picturefolder.h"
-#include "window/picturefile.h"
+#include "window/pictureloading/picturefile.h"
 
 #include <QTest>
 

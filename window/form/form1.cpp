@@ -3,13 +3,13 @@
 
 #include "form1.h"
 
-#include "accessiblelineedit.h"
-#include "accessiblename.h"
 #include "board/weightedsum.h"
 #include "drawings/piecepictures.h"
 #include "formdescription.h"
-#include "picturefile.h"
 #include "squarebutton.h"
+#include "window/accessibility/accessiblelineedit.h"
+#include "window/accessibility/accessiblename.h"
+#include "window/pictureloading/picturefile.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -48,11 +48,8 @@ QString CutShortChunk(qint64 claimed, qint64 left)
 }
 
 // Walks a run-length coded bitmap's data and tells whether it reaches the picture's last row.
-
 // Coded runs and pixels stored as they are count along the row; "end of row" and "move by"
-
 // step down; "end of bitmap" stops. A jump over the rest is a deliberate skip, not a cut.
-
 std::optional<QString> ReasonRunLengthRefused(QByteArrayView data, qint64 width, qint64 height, bool fourBits)
 {
     qint64 x = 0, y = 0;
@@ -87,11 +84,8 @@ std::optional<QString> ReasonRunLengthRefused(QByteArrayView data, qint64 width,
 }
 
 // Checks a bitmap's header against the file before the decoder sees it. The
-
 // decoder fills in whatever pixels a cut-short file lacks; such a file is
-
 // refused here instead of being shown half drawn.
-
 std::optional<QString> ReasonBitmapRefused(QByteArrayView bytes)
 {
     constexpr qsizetype kFileHeader = 14;
@@ -140,9 +134,7 @@ std::optional<QString> ReasonBitmapRefused(QByteArrayView bytes)
 }
 
 // How many bytes zlib data unpacks to, counted up to just past the limit: the decoder would
-
 // unpack all of it, however much that is, whether it needs it or not.
-
 qint64 UnpackedSize(const std::vector<QByteArrayView>& parts, qint64 limit)
 {
     z_stream stream{};
@@ -167,7 +159,6 @@ qint64 UnpackedSize(const std::vector<QByteArrayView>& parts, qint64 limit)
 }
 
 // The packed part of a text note or colour profile chunk, after its keyword and its fields.
-
 std::optional<QByteArrayView> PackedNote(QByteArrayView type, QByteArrayView data)
 {
     qsizetype at = data.indexOf('\0');
@@ -185,11 +176,8 @@ std::optional<QByteArrayView> PackedNote(QByteArrayView type, QByteArrayView dat
 }
 
 // Walks a PNG's chunks before the decoder sees them: the decoder takes a chunk's length on trust
-
 // and makes room for all of it before finding the file too short, and it unpacks pixel data and
-
 // notes in full even when they hold far more than the picture.
-
 std::optional<QString> ReasonPngRefused(QByteArrayView bytes)
 {
     constexpr QByteArrayView kSignature("\x89PNG\r\n\x1a\n");
@@ -240,9 +228,7 @@ std::optional<QString> ReasonPngRefused(QByteArrayView bytes)
 }
 
 // Counts a JPEG's scans before the decoder sees them: a progressive picture is decoded once for
-
 // every scan, and nothing stops a file from repeating one thousands of times.
-
 std::optional<QString> ReasonJpegRefused(QByteArrayView bytes)
 {
     if (!bytes.startsWith("\xff\xd8"))
@@ -275,7 +261,6 @@ std::optional<QString> ReasonJpegRefused(QByteArrayView bytes)
 }
 
 // A GIF's screen, not its first image, is the size of the picture the decoder returns.
-
 std::optional<QString> ReasonGifRefused(QByteArrayView bytes)
 {
     if (!(bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) || bytes.size() < 10)
@@ -288,7 +273,6 @@ std::optional<QString> ReasonGifRefused(QByteArrayView bytes)
 }
 
 // An icon holds bitmaps or whole PNG files; the PNGs get the same checks as one on its own.
-
 std::optional<QString> ReasonIconRefused(QByteArrayView bytes)
 {
     constexpr qsizetype kHeader = 6, kEntry = 16;
