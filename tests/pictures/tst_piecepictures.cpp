@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,7 +48,14 @@ private slots:
         const auto argb = [](const QString& path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); };
         for (const QString name : { "icon-16.png", "icon-32.png" })
             QCOMPARE(argb(QDir(folder.path()).filePath(name)), argb(QDir(ICONS_DIR).filePath(name)));
-        QCOMPARE(Contents(folder.path(), "icon.svg"), Contents(ICONS_DIR, "icon.svg"));
+        for (const QString name : { "icon.svg", "icon.ico" })
+            QVERIFY2(Contents(folder.path(), name) == Contents(ICONS_DIR, name), qPrintable(name));
+        // Windows picks the icon's size from the file's directory; each entry must lead to its own picture.
+        QImageReader ico(QDir(ICONS_DIR).filePath("icon.ico"));
+        QList<int> sides;
+        for (int image = 0; image < ico.imageCount() && ico.jumpToImage(image); ++image)
+            sides << ico.read().width();
+        QCOMPARE(sides, QList<int>({ 16, 24, 32, 48, 64, 256 }));
     }
 };
 

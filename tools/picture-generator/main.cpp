@@ -4,7 +4,7 @@
 // picture-generator FOLDER writes the ten square pictures into the folder, as 8-bit BMP files with
 // a colour table, named as the board names them.
 // picture-generator --icons FOLDER writes the application icon there instead: icon-16.png,
-// icon-32.png and the scalable icon.svg.
+// icon-32.png, the scalable icon.svg, and icon.ico for the Windows program.
 // The folder is made when missing. Exit status 0 when every file is written, 1 when one cannot be,
 // 2 on a wrong command line.
 
@@ -13,6 +13,7 @@
 #include "board/piece.h"
 #include "board/square.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QImage>
@@ -38,6 +39,8 @@ constexpr std::array kCodes{ board::PieceCode::Empty, board::PieceCode::Knight, 
                              board::PieceCode::Bishop, board::PieceCode::Rook };
 
 constexpr std::array kIconSizes{ 16, 32 };
+// The sizes Windows shows, up to 200 % scaling.
+constexpr std::array kWindowsIconSizes{ 16, 24, 32, 48, 64, 256 };
 
 // Writes the file through a temporary one, so a failed run leaves nothing half-written.
 // Returns the reason when it fails.
@@ -75,6 +78,45 @@ std::optional<QString> WriteBytes(const QByteArray& bytes, const QString& path)
     });
 }
 
+void PutLittleEndian(QByteArray& bytes, qsizetype at, quint32 value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes[at + shift / 8] = static_cast<char>((value >> shift) & 0xff);
+}
+
+// An icon file with the drawing at each of the Windows sizes, each as PNG, which Windows reads
+// at every size since Vista. (Qt's ICO writer leaves the padding of a bitmap's mask undefined, so
+// its files differ from run to run.)
+std::optional<QString> WriteWindowsIcon(const QString& path)
+{
+    constexpr qsizetype kHeaderBytes = 6;
+    constexpr qsizetype kEntryBytes = 16;
+    QByteArray header(kHeaderBytes, '\0');
+    header[2] = 1; // an icon, not a cursor
+    header[4] = static_cast<char>(kWindowsIconSizes.size());
+    QByteArray directory;
+    QByteArray images;
+    for (const int size : kWindowsIconSizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        if (!writer.write(drawings::DrawApplicationIcon(size)))
+            return writer.errorString();
+        QByteArray entry(kEntryBytes, '\0');
+        entry[0] = entry[1] = static_cast<char>(size & 0xff); // 0 stands for 256
+        entry[4] = 1;                                         // planes
+        entry[6] = 32;                                        // bits a pixel
+        PutLittleEndian(entry, 8, static_cast<quint32>(png.size()));
+        PutLittleEndian(
+            entry, 12,
+            static_cast<quint32>(kHeaderBytes + kEntryBytes * std::ssize(kWindowsIconSizes) + images.size()));
+        directory += entry;
+        images += png;
+    }
+    return WriteBytes(header + directory + images, path);
+}
+
 // Each output file's name and what writes it there.
 using Output = std::pair<QString, std::function<std::optional<QString>(const QString&)>>;
 
@@ -96,13 +138,14 @@ std::vector<Output> SquarePictures()
 std::vector<Output> Icons()
 {
     std::vector<Output> outputs;
-    outputs.reserve(kIconSizes.size() + 1);
+    outputs.reserve(kIconSizes.size() + 2);
     for (const int size : kIconSizes)
         outputs.emplace_back(QStringLiteral("icon-%1.png").arg(size), [size](const QString& path) {
             return WriteImage(drawings::DrawApplicationIcon(size), path, "png");
         });
     outputs.emplace_back(QStringLiteral("icon.svg"),
                          [](const QString& path) { return WriteBytes(drawings::ApplicationIconSvg(), path); });
+    outputs.emplace_back(QStringLiteral("icon.ico"), WriteWindowsIcon);
     return outputs;
 }
 
