@@ -13,7 +13,9 @@
 #include <QTest>
 #include <QtEndian>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 #include <memory>
 #include <string_view>
@@ -95,8 +97,10 @@ public:
             QFile::link(folder_.filePath("target.bmp"), path);
         } else if (kind.startsWith("link to /dev/")) {
             QFile::link(kind.mid(8), path);
+#ifndef Q_OS_WIN
         } else if (kind == "named pipe") {
             ::mkfifo(QFile::encodeName(path).constData(), 0644);
+#endif
         } else if (kind == "huge") {
             QFile out(path);
             out.open(QIODevice::WriteOnly);
@@ -110,7 +114,11 @@ public:
         }
     }
 
-    [[nodiscard]] QString Folder() const { return folder_.path(); }
+    // As the report writes it.
+    [[nodiscard]] QString Folder() const
+    {
+        return QDir::toNativeSeparators(folder_.path());
+    }
 
 private:
     QString previous_;

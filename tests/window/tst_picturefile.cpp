@@ -6,16 +6,51 @@
 
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <array>
 #include <fstream>
 #include <memory>
+#include <span>
+#include <string>
 
 namespace {
 
 constexpr std::string_view kName = "vilo.bmp";
+
+#ifdef Q_OS_WIN
+
+// Another program's hold on the file for as long as it lives: open, and shared with no one.
+class HeldOpen {
+public:
+    explicit HeldOpen(const QString& path)
+        : handle_(::CreateFileW(path.toStdWString().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))
+    {
+    }
+    ~HeldOpen()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            ::CloseHandle(handle_);
+    }
+    HeldOpen(const HeldOpen&) = delete;
+    HeldOpen& operator=(const HeldOpen&) = delete;
+
+    [[nodiscard]] bool Holds() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+#else
+
 constexpr uid_t kNobody = 65534;
 
 // Loads in a child that has given up root, for the one row that root would read anyway.
@@ -46,12 +81,16 @@ std::optional<QString> LoadWithoutPrivileges()
     return QString::fromUtf8(reason.left(got));
 }
 
+#endif
+
 } // namespace
 
 class tst_PictureFile : public QObject {
     Q_OBJECT
 
 private slots:
+    // Made absolute before each test makes a folder of its own the current one.
+    void initTestCase() { corpus_ = QFileInfo(QStringLiteral(LOADER_CORPUS)).absoluteFilePath(); }
     void init() { pictures_ = std::make_unique<PictureFolder>(); }
     void cleanup() { pictures_.reset(); }
 
@@ -59,6 +98,7 @@ private slots:
     void loadsOrExplains();
 
 private:
+    QString corpus_;
     std::unique_ptr<PictureFolder> pictures_;
 };
 
@@ -68,12 +108,11 @@ void tst_PictureFile::loadsOrExplains_data()
     QTest::addColumn<QString>("reason"); // empty: the picture loads
     struct Row {
         const char* name;
-        const char* kind; // see PictureFolder::Plant; "corpus:F" is the fuzzing seed F
+        const char* kind; // see PictureFolder::Plant; "corpus:F" is the fuzzing seed F, "name:N" loads N
         const char* reason;
     };
     constexpr std::array kRows{
         Row{ "good bitmap", "good bitmap", "" },
-        Row{ "link to a good bitmap", "link to good bitmap", "" },
         Row{ "another format under the name", "png content", "" },
         Row{ "run-length bitmap", "corpus:small-rle8.bmp", "" },
         Row{ "4-bit run-length bitmap", "corpus:small-rle4.bmp", "" },
@@ -81,7 +120,6 @@ void tst_PictureFile::loadsOrExplains_data()
         Row{ "PNG of the largest side", "corpus:large-512.png", "" },
         Row{ "missing", "missing", "no such file" },
         Row{ "stray file with another extension", "stray other extension", "no such file" },
-        Row{ "dangling link", "dangling link", "no such file" },
         Row{ "empty", "empty", "empty" },
         Row{ "cut in the file header", "cut:9", "not a readable picture" },
         Row{ "cut in the info header", "cut:30", "cut short" },
@@ -90,10 +128,6 @@ void tst_PictureFile::loadsOrExplains_data()
         Row{ "last byte missing", "cut:-1", "cut short" },
         Row{ "random bytes", "random bytes", "not a picture" },
         Row{ "folder", "folder", "folder" },
-        Row{ "unreadable", "unreadable", "permission" },
-        Row{ "named pipe", "named pipe", "named pipe" },
-        Row{ "link to /dev/zero", "link to /dev/zero", "device" },
-        Row{ "link to /dev/urandom", "link to /dev/urandom", "device" },
         Row{ "far too large", "huge", "larger than 1.5 MiB" },
         Row{ "header claims enormous size", "enormous header", "claims 100000 × 100000" },
         Row{ "header claims negative width", "negative width", "not a readable picture" },
@@ -110,8 +144,32 @@ void tst_PictureFile::loadsOrExplains_data()
         Row{ "run-length bitmap cut in half", "corpus:hostile-bmp-rle8-16-half.bmp", "ends at row 9 of 16" },
         Row{ "netpbm padded past 512 KiB", "padded netpbm", "larger than 512 KiB" },
     };
-    for (const Row& row : kRows)
-        QTest::newRow(row.name) << QString::fromUtf8(row.kind) << QString::fromUtf8(row.reason);
+#ifdef Q_OS_WIN
+    // A device's name in any folder, in any case, with any extension; a name merely like one is a file.
+    constexpr std::array kPlatformRows{
+        Row{ "console", "name:CON", "name of a device" },
+        Row{ "null device", "name:nul.bmp", "name of a device" },
+        Row{ "serial port", "name:com1.txt", "name of a device" },
+        Row{ "printer port", "name:LPT9 .bmp", "name of a device" },
+        Row{ "auxiliary", "name:Aux", "name of a device" },
+        Row{ "printer", "name:prn.so.bmp", "name of a device" },
+        Row{ "console input", "name:conin$", "name of a device" },
+        Row{ "like a device", "name:com10.bmp", "no such file" },
+        Row{ "open elsewhere, shared with no one", "held open", "another program has it open" },
+    };
+#else
+    constexpr std::array kPlatformRows{
+        Row{ "link to a good bitmap", "link to good bitmap", "" },
+        Row{ "dangling link", "dangling link", "no such file" },
+        Row{ "unreadable", "unreadable", "permission" },
+        Row{ "named pipe", "named pipe", "named pipe" },
+        Row{ "link to /dev/zero", "link to /dev/zero", "device" },
+        Row{ "link to /dev/urandom", "link to /dev/urandom", "device" },
+    };
+#endif
+    for (const auto& rows : { std::span<const Row>(kRows), std::span<const Row>(kPlatformRows) })
+        for (const Row& row : rows)
+            QTest::newRow(row.name) << QString::fromUtf8(row.kind) << QString::fromUtf8(row.reason);
 }
 
 void tst_PictureFile::loadsOrExplains()
@@ -120,15 +178,21 @@ void tst_PictureFile::loadsOrExplains()
     QFETCH(QString, reason);
     if (kind.startsWith("cut:-"))
         kind = QStringLiteral("cut:%1").arg(QFileInfo(pictures_->Path(kName)).size() + kind.mid(4).toInt());
+    const std::string name = kind.startsWith("name:") ? kind.mid(5).toStdString() : std::string(kName);
     pictures_->Remove(kName);
     if (kind.startsWith("corpus:"))
-        QVERIFY(QFile::copy(QStringLiteral(LOADER_CORPUS "/") + kind.mid(7), pictures_->Path(kName)));
+        QVERIFY(QFile::copy(corpus_ + QLatin1Char('/') + kind.mid(7), pictures_->Path(kName)));
     else if (kind == "padded netpbm") // any amount of blank space may come between the numbers
         std::ofstream(pictures_->Path(kName).toStdString())
             << "P1 4 4" + std::string(600 << 10, ' ') + "0 1 0 1 1 0 1 0 0 1 0 1 1 0 1 0";
-    else if (kind != "missing")
-        pictures_->Plant(kName, kind);
+    else if (kind != "missing" && !kind.startsWith("name:"))
+        pictures_->Plant(kName, kind == "held open" ? QStringLiteral("good bitmap") : kind);
 
+#ifdef Q_OS_WIN
+    std::optional<HeldOpen> held;
+    if (kind == "held open")
+        QVERIFY(held.emplace(pictures_->Path(kName)).Holds());
+#else
     if (kind == "unreadable" && ::geteuid() == 0) {
         const std::optional<QString> seen = LoadWithoutPrivileges();
         if (!seen)
@@ -136,8 +200,9 @@ void tst_PictureFile::loadsOrExplains()
         QVERIFY2(seen->contains(reason), qPrintable(*seen));
         return;
     }
+#endif
 
-    const auto result = window::LoadPicture(kName);
+    const auto result = window::LoadPicture(name);
     const auto* error = std::get_if<window::PictureLoadError>(&result);
     if (reason.isEmpty()) {
         QVERIFY2(!error, error ? qPrintable(error->Message()) : "");
@@ -148,7 +213,7 @@ void tst_PictureFile::loadsOrExplains()
         return;
     }
     QVERIFY(error);
-    QCOMPARE(error->file, QString::fromLatin1(kName.data()));
+    QCOMPARE(error->file, QString::fromStdString(name));
     QCOMPARE(error->folder, pictures_->Folder());
     QVERIFY2(error->reason.contains(reason), qPrintable(error->reason));
     QVERIFY(error->Message().contains(error->folder));

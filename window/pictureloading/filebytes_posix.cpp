@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -59,34 +58,6 @@ std::optional<QString> ReasonNotARegularFile(mode_t mode)
     return QStringLiteral("it is not a regular file");
 }
 
-// Reads the whole regular file behind the descriptor, refusing it past the cap.
-std::variant<QByteArray, QString> ReadAll(int descriptor, qint64 expectedSize, qint64 maxBytes)
-{
-    if (expectedSize > maxBytes)
-        return TooLargeFile(maxBytes);
-    QByteArray bytes;
-    // One byte more than expected shows a file that grew since it was measured.
-    bytes.resize(expectedSize + 1);
-    qint64 filled = 0;
-    while (true) {
-        if (filled == bytes.size()) {
-            if (bytes.size() > maxBytes)
-                return TooLargeFile(maxBytes);
-            bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
-        }
-        const ssize_t got = ::read(descriptor, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return ReasonForErrno(errno);
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    bytes.truncate(filled);
-    return bytes;
-}
-
 } // namespace
 
 std::variant<QByteArray, QString> ReadFileBytes(std::string_view fileName, qint64 maxBytes)
@@ -102,7 +73,15 @@ std::variant<QByteArray, QString> ReadFileBytes(std::string_view fileName, qint6
         return ReasonForErrno(errno);
     if (const std::optional<QString> notRegular = ReasonNotARegularFile(status.st_mode))
         return *notRegular;
-    return ReadAll(file.Get(), status.st_size, maxBytes);
+    return ReadCapped(status.st_size, maxBytes, [&file](char* into, qint64 count) -> std::variant<qint64, QString> {
+        while (true) {
+            const ssize_t got = ::read(file.Get(), into, static_cast<std::size_t>(count));
+            if (got >= 0)
+                return static_cast<qint64>(got);
+            if (errno != EINTR)
+                return ReasonForErrno(errno);
+        }
+    });
 }
 
 } // namespace window

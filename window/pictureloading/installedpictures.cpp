@@ -11,6 +11,19 @@
 namespace window {
 namespace {
 
+#ifdef Q_OS_WIN
+
+// How a Windows user starts the program in the folder of its pictures.
+QString StartThere(const QString& installed)
+{
+    return QStringLiteral(" The program's pictures are in \"%1\"; it reads them from the folder it is started in, "
+                          "so start it there: from its Start-menu shortcut, or with a double click on %2 in that "
+                          "folder.")
+        .arg(QDir::toNativeSeparators(installed), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+#else
+
 // `text` as one word for a POSIX shell: as it is when it holds only characters that mean nothing
 // to a shell, else in single quotes.
 QString ShellWord(const QString& text)
@@ -23,6 +36,16 @@ QString ShellWord(const QString& text)
     return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
+// How the program is started in the folder of its pictures from a POSIX shell.
+QString StartThere(const QString& installed)
+{
+    return QStringLiteral(" The program's pictures are installed in \"%1\"; it reads them from the folder "
+                          "it is started in, so start it there: cd %2 && %3")
+        .arg(installed, ShellWord(installed), ShellWord(QCoreApplication::applicationFilePath()));
+}
+
+#endif
+
 } // namespace
 
 QString InstalledPicturesHint(const QString& file, const QString& folder)
@@ -30,14 +53,12 @@ QString InstalledPicturesHint(const QString& file, const QString& folder)
     if (QCoreApplication::instance() == nullptr)
         return {};
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString installed =
-        QFileInfo(programFolder.filePath(QStringLiteral(TESSK_PICTURES_FROM_PROGRAM))).canonicalFilePath();
-    if (installed.isEmpty() || installed == QFileInfo(folder).canonicalFilePath() ||
-        !QFileInfo(QDir(installed).filePath(file)).isFile())
+    // Compared as the file system compares names: without regard to case on Windows.
+    const QFileInfo installed(programFolder.filePath(QStringLiteral(TESSK_PICTURES_FROM_PROGRAM)));
+    if (!installed.isDir() || installed == QFileInfo(folder) ||
+        !QFileInfo(QDir(installed.canonicalFilePath()).filePath(file)).isFile())
         return {};
-    return QStringLiteral(" The program's pictures are installed in \"%1\"; it reads them from the folder "
-                          "it is started in, so start it there: cd %2 && %3")
-        .arg(installed, ShellWord(installed), ShellWord(QCoreApplication::applicationFilePath()));
+    return StartThere(installed.canonicalFilePath());
 }
 
 } // namespace window

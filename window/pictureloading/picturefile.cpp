@@ -73,7 +73,8 @@ std::variant<QImage, PictureLoadError> LoadPicture(std::string_view fileName)
     QImageReader::setAllocationLimit(kDecoderAllocationLimitMiB);
     const QByteArray name(fileName.data(), static_cast<qsizetype>(fileName.size()));
     const auto failure = [&](QString reason) {
-        return PictureLoadError{ QString::fromUtf8(name), QDir::currentPath(), std::move(reason) };
+        return PictureLoadError{ QString::fromUtf8(name), QDir::toNativeSeparators(QDir::currentPath()),
+                                 std::move(reason) };
     };
 
     std::variant<QByteArray, QString> bytes = ReadFileBytes(fileName, kMaxPictureFileBytes);

@@ -16,7 +16,7 @@ namespace window {
 // Why a picture file could not be shown, in words for the user.
 struct PictureLoadError {
     QString file;
-    QString folder;
+    QString folder; // written as the platform writes paths: C:\Users\… on Windows
     QString reason;
 
     [[nodiscard]] QString Message() const;
