@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -165,14 +169,21 @@ std::tuple<std::string, std::string, int> RunDriver(const std::string& input)
 {
     const std::string stem = testing::TempDir() + "board-driver-" + std::to_string(getpid());
     std::ofstream(stem + ".in", std::ios::binary) << input;
+#ifdef _WIN32
+    // cmd.exe keeps the quotes of a line that does not start with one.
+    const int status =
+        std::system((BOARD_DRIVER_PATH " <\"" + stem + ".in\" >\"" + stem + ".out\" 2>\"" + stem + ".err\"").c_str());
+#else
     const int raw =
         std::system(("'" BOARD_DRIVER_PATH "' <" + stem + ".in >" + stem + ".out 2>" + stem + ".err").c_str());
+    const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
     std::array<std::ostringstream, 2> texts;
     texts[0] << std::ifstream(stem + ".out").rdbuf();
     texts[1] << std::ifstream(stem + ".err").rdbuf();
     for (const char* suffix : { ".in", ".out", ".err" })
         std::filesystem::remove(stem + suffix);
-    return { texts[0].str(), texts[1].str(), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1 };
+    return { texts[0].str(), texts[1].str(), status };
 }
 
 // Input, the answers expected, and for a bad line what its message must name (exit status 2).
@@ -211,9 +222,11 @@ TEST(BoardDriver, AnswersALongRunAndAConversation)
     // Each square is clicked 3125 times, five times 625, so the board ends empty; the last is square 57.
     EXPECT_TRUE(out.ends_with("\nvi.bmp 0\n0\n")) << out.substr(out.size() - 40);
 
+#ifndef _WIN32
     EXPECT_EQ(std::system("bash -c 'coproc D { \"" BOARD_DRIVER_PATH "\"; }; echo click 1 >&${D[1]}; "
                           "read -t 20 answer <&${D[0]}; [[ $answer == \"solo.bmp 0.03125\" ]]'"),
               0);
+#endif
 }
 
 } // namespace

@@ -31,6 +31,13 @@ using driver::Click;
 using driver::Reset;
 using driver::Sum;
 
+// What read and write take as their count: on Windows the C runtime's unsigned int.
+#ifdef _WIN32
+using IoCount = unsigned int;
+#else
+using IoCount = std::size_t;
+#endif
+
 constexpr int kBadLineStatus = 2;
 constexpr int kIoErrorStatus = 1;
 
@@ -59,7 +66,8 @@ public:
     {
         std::string_view pending = buffer_;
         while (!pending.empty()) {
-            const ssize_t written = write(STDOUT_FILENO, pending.data(), pending.size());
+            const ssize_t written =
+                write(STDOUT_FILENO, pending.data(), static_cast<IoCount>(std::min(pending.size(), kCapacity)));
             if (written < 0 && errno == EINTR)
                 continue;
             if (written <= 0) {
