@@ -17,6 +17,15 @@
 #include <fstream>
 #include <random>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+// after windows.h, which it needs
+#include <psapi.h>
+#endif
+
 using board::Index;
 using board::PieceCode;
 
@@ -187,9 +196,16 @@ private slots:
 private:
     static qint64 ResidentBytes()
     {
+#ifdef Q_OS_WIN
+        PROCESS_MEMORY_COUNTERS counters{};
+        return K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)
+                   ? static_cast<qint64>(counters.WorkingSetSize)
+                   : -1;
+#else
         qint64 size = 0, residentPages = -1;
         std::ifstream("/proc/self/statm") >> size >> residentPages;
         return residentPages * 4096;
+#endif
     }
 };
 
