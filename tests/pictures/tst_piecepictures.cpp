@@ -52,10 +52,10 @@ private slots:
             QVERIFY2(Contents(folder.path(), name) == Contents(ICONS_DIR, name), qPrintable(name));
         // Windows picks the icon's size from the file's directory; each entry must lead to its own picture.
         QImageReader ico(QDir(ICONS_DIR).filePath("icon.ico"));
-        QList<int> sides;
-        for (int image = 0; image < ico.imageCount() && ico.jumpToImage(image); ++image)
-            sides << ico.read().width();
-        QCOMPARE(sides, QList<int>({ 16, 24, 32, 48, 64, 256 }));
+        for (const int side : { 16, 24, 32, 48, 64, 256 }) {
+            QCOMPARE(ico.read().size(), QSize(side, side));
+            ico.jumpToNextImage();
+        }
     }
 };
 

@@ -18,9 +18,6 @@
 #include <random>
 
 #ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 // after windows.h, which it needs
 #include <psapi.h>
@@ -198,9 +195,8 @@ private:
     {
 #ifdef Q_OS_WIN
         PROCESS_MEMORY_COUNTERS counters{};
-        return K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)
-                   ? static_cast<qint64>(counters.WorkingSetSize)
-                   : -1;
+        K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+        return static_cast<qint64>(counters.WorkingSetSize);
 #else
         qint64 size = 0, residentPages = -1;
         std::ifstream("/proc/self/statm") >> size >> residentPages;
