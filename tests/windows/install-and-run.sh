@@ -13,6 +13,7 @@
 set -euo pipefail
 installer=$(readlink -f "$1") zip=$(readlink -f "$2")
 source "$(dirname "$0")/../session.sh"
+[[ -f $installer && -f $zip ]] || fail "no installer or zip: build the target windows-packages first"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver --kill 2>/dev/null; cleanup' EXIT
 wait_until() { for _ in {1..300}; do "$@" && return; sleep 0.1; done && false; }
