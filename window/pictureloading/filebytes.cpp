@@ -3,11 +3,13 @@
 
 #include "filebytes.h"
 
+#include "picturefile.h"
+
 namespace window {
 
 QString TooLargeFile(qint64 maxBytes)
 {
-    return QStringLiteral("it is larger than %1 MiB, far more than any picture")
+    return PictureLoadError::tr("it is larger than %L1 MiB, far more than any picture")
         .arg(static_cast<double>(maxBytes) / (1 << 20));
 }
 

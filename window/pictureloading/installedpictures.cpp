@@ -3,6 +3,8 @@
 
 #include "installedpictures.h"
 
+#include "picturefile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -35,8 +37,10 @@ QString InstalledPicturesHint(const QString& file, const QString& folder)
     if (installed.isEmpty() || installed == QFileInfo(folder).canonicalFilePath() ||
         !QFileInfo(QDir(installed).filePath(file)).isFile())
         return {};
-    return QStringLiteral(" The program's pictures are installed in \"%1\"; it reads them from the folder "
-                          "it is started in, so start it there: cd %2 && %3")
+    //: Follows the report of a missing picture. %1: the folder of the installed pictures; %2 and %3:
+    //: that folder and the program as a shell reads them, in a command that stays as it is.
+    return PictureLoadError::tr("The program's pictures are installed in \"%1\"; it reads them from the folder it "
+                                "is started in, so start it there: cd %2 && %3")
         .arg(installed, ShellWord(installed), ShellWord(QCoreApplication::applicationFilePath()));
 }
 

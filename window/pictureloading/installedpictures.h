@@ -9,7 +9,7 @@ namespace window {
 
 // A hint for a failed picture: when the program is installed with its pictures beside it (the
 // installed pictures folder as seen from the program's own folder) and `folder`, where `file` was
-// looked for, is another folder that lacks it, one more sentence that says where the pictures are
+// looked for, is another folder that lacks it, the sentence that says where the pictures are
 // and the shell command that starts the program there. Empty otherwise: in a build folder, or when
 // the current folder is the installed one. The program itself still reads only from its current
 // folder.
