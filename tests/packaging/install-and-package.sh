@@ -103,7 +103,7 @@ xprop -id "$window" WM_CLASS | grep -qF "\"$(key StartupWMClass "$launcher")\"" 
 xdotool mousemove --window "$window" 36 36 click 1
 wait_until_square_0_shows "$pictures/vilo.bmp"
 kill -0 "$program_pid" || fail "the program has stopped"
-[[ ! -s $work/program.log ]] || { cat "$work/program.log"; fail "the program wrote to its output"; }
+[[ ! -s $work/program.log && ! -s $work/program.out ]] || { cat "$work/program."*; fail "the program wrote to its output"; }
 echo "the installed program started from its launcher and showed the knight"
 
 # ---- the installed program started from another folder: the report of the missing picture says
@@ -115,7 +115,9 @@ start_program "$elsewhere" "$prefix/bin/tessk-research"
 xdotool mousemove --window "$window" 36 36 click 1
 for _ in $(seq 50); do [[ -s $work/program.log ]] && break; sleep 0.2; done
 report=$(cat "$work/program.log")
-[[ $report == *"\"$elsewhere\": there is no such file."*"installed in \"$pictures\""* ]] || fail "the report: $report"
+# The report's line on standard error names the program, the file, the folder and the reason.
+[[ $report == "tessk-research: "*"\"vilo.bmp\""*"\"$elsewhere\": there is no such file."*"installed in \"$pictures\""* ]] ||
+    fail "the report on standard error: $report"
 # The suggested command, with `pwd` for the program: it lands in the pictures, and names the program.
 command=${report##*start it there: }
 [[ $(bash -c "${command% && *} && pwd") == "$pictures" ]] || fail "the command goes elsewhere: $command"
