@@ -95,14 +95,15 @@ QByteArray Png(int width, int height, qint64 unpacked = 0, bool interlaced = fal
     const auto chunk = [&bytes](const char* type, const QByteArray& data) {
         const QByteArray body = type + data;
         bytes += BigEndian32(data.size()) + body +
-                 BigEndian32(crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size())));
+                 BigEndian32(static_cast<qint64>(
+                     crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size()))));
     };
     chunk("IHDR", BigEndian32(width) + BigEndian32(height) + QByteArray("\x08\0\0\0", 4) + char(interlaced));
     for (const int note : notes) // zlib data alone: without qCompress's length in front
         chunk("zTXt", QByteArray("Comment\0\0", 9) + qCompress(QByteArray(note, 'a')).sliced(4));
     for (int part = 1; part < parts; ++part)
         chunk("IDAT", {});
-    chunk("IDAT", qCompress(QByteArray(unpacked > 0 ? unpacked : height * (1 + width), '\0')).sliced(4));
+    chunk("IDAT", qCompress(QByteArray(unpacked > 0 ? unpacked : qint64{ height } * (1 + width), '\0')).sliced(4));
     chunk("IEND", {});
     return bytes;
 }
