@@ -7,6 +7,7 @@
 # Text1, the name notice of each pressed square and the report of each picture that fails. In another
 # language than English, a square's first piece and the whole window are checked in that language.
 # Usage: screen_reader.py PICTURES-FOLDER SOURCE-PICTURES-FOLDER PROGRAM-PID LANGUAGE
+import itertools
 import os
 import shutil
 import sys
@@ -163,10 +164,11 @@ class Session:
                 fail(f"square {square} is named {self.squares[square].name!r}, not {self.name(square)!r}")
         text = self.text1.queryText()
         shown = text.getText(0, -1)
+        queries = (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset)
         pyatspi.setTimeout(1000, 0)  # a query that hangs the program fails here
         for offset in range(len(shown) + 1):
             for boundary in BOUNDARIES:
-                for query in (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset):
+                for query in queries:
                     try:
                         piece, start, end = query(offset, boundary)
                     except Exception as error:
@@ -177,6 +179,12 @@ class Session:
             _, start, end = text.getAttributeRun(offset, False)
             if offset < len(shown) and not start <= offset < end:
                 fail(f"the attribute run at {offset} in {shown!r} is {start}..{end}")
+        for caret in (0, len(shown) // 2, len(shown)):  # asked at the caret (offset -2), as at its offset
+            text.setCaretOffset(caret)
+            eventually(f"the caret moves to {caret} in {shown!r}", lambda: text.caretOffset == caret)
+            for boundary, query in itertools.product(BOUNDARIES, queries):
+                if query(-2, boundary) != query(caret, boundary):
+                    fail(f"{query.__name__}(-2, {boundary}) at the caret {caret} in {shown!r} is {query(-2, boundary)}")
         pyatspi.setTimeout(10000, 0)
 
 
