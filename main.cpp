@@ -3,6 +3,7 @@
 
 #include "window/form/applicationiconengine.h"
 #include "window/form/form1.h"
+#include "window/form/translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) // NOLINT(modernize-avoid-c-arrays): the signat
     QApplication::setApplicationVersion(QStringLiteral(TESSK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSK_APP_ID));
     QApplication::setWindowIcon(QIcon(new window::ApplicationIconEngine));
+    window::InstallTranslations();
 
     window::Form1 form1;
     form1.show();

@@ -22,6 +22,8 @@ class FirstFrameWatch;
 inline constexpr int kRepetitions = 15;
 // Whole processes vary more from one start to the next: more runs of those.
 inline constexpr int kStartUpRepetitions = 51;
+// Instructions counted by callgrind hardly vary, and each start under it takes seconds.
+inline constexpr int kInstructionRepetitions = 3;
 
 // The names the targets are worked out from.
 inline constexpr const char* kSumTextEmpty = "SumText/empty";
@@ -37,10 +39,15 @@ inline constexpr const char* kResetFloor = "Reset/64_floors";
 inline constexpr const char* kStartUp = "StartUp/tessk-research";
 inline constexpr const char* kStartUpFloor = "StartUp/bare-window";
 inline constexpr const char* kStartUpCaptioned = "StartUp/bare-window+caption";
+inline constexpr const char* kStartUpInstructions = "StartUpInstructions/tessk-research";
+inline constexpr const char* kStartUpCaptionedInstructions = "StartUpInstructions/bare-window+caption";
 inline constexpr const char* kWorstHostileLoad = "Load/worst-of-hostile-corpus";
 
-// The counter of the start-up benchmarks: peak resident memory in bytes.
+// The counters of the start-up benchmarks: peak resident memory in bytes, and instructions
+// executed to the first frame.
 inline constexpr const char* kPeakMemory = "peak_memory";
+inline constexpr const char* kInstructions = "instructions";
+inline constexpr const char* kValgrind = "/usr/bin/valgrind";
 
 struct Programs {
     std::string boardDriver;

@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: MIT
 
 // Start-up of the real program beside the bare window, each a whole process on
-// a private X server, from just before it is started to its first whole frame.
+// a private X server, from just before it is started to its first whole frame:
+// on the clock, and in instructions executed, counted by callgrind.
 
 #include "benchmarks.h"
 #include "firstframewatch.h"
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bench {
@@ -37,6 +43,31 @@ void StartUpOf(benchmark::State& state, FirstFrameWatch* watch, const std::vecto
                                                      benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
 }
 
+// The same start under callgrind, to the first frame: the instructions the program executed, which
+// other work on the machine does not change. The time shown is callgrind's, which means nothing.
+void InstructionsOf(benchmark::State& state, FirstFrameWatch* watch, std::vector<std::string> command,
+                    const std::string& folder)
+{
+    const std::string counts =
+        std::filesystem::temp_directory_path() / ("tessk-bench-callgrind." + std::to_string(getpid()));
+    command.insert(command.begin(), { kValgrind, "--tool=callgrind", "--callgrind-out-file=" + counts });
+    double instructions = 0;
+    for (auto _ : state) {
+        const std::optional<StartUp> startUp = watch->Run(command, folder);
+        std::string line;
+        for (std::ifstream file(counts); std::getline(file, line) && !line.starts_with("summary: ");) {
+        }
+        std::filesystem::remove(counts);
+        if (!startUp || !line.starts_with("summary: ")) {
+            state.SkipWithError(startUp ? "callgrind wrote no count" : watch->Error().c_str());
+            return;
+        }
+        instructions = std::stod(line.substr(line.find(' ') + 1));
+        state.SetIterationTime(std::chrono::duration<double>(startUp->toFirstFrame).count());
+    }
+    state.counters[kInstructions] = instructions;
+}
+
 } // namespace
 
 void RegisterStartUpBenchmarks(const Programs& programs, FirstFrameWatch& watch)
@@ -51,6 +82,14 @@ void RegisterStartUpBenchmarks(const Programs& programs, FirstFrameWatch& watch)
     add(kStartUp, { programs.tesskResearch });
     add(kStartUpFloor, { programs.bareWindow });
     add(kStartUpCaptioned, { programs.bareWindow, "reset" });
+    for (const auto& [name, command] :
+         { std::pair{ kStartUpInstructions, std::vector{ programs.tesskResearch } },
+           std::pair{ kStartUpCaptionedInstructions, std::vector<std::string>{ programs.bareWindow, "reset" } } })
+        benchmark::RegisterBenchmark(name, InstructionsOf, &watch, command, programs.pictures)
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Repetitions(kInstructionRepetitions)
+            ->Unit(benchmark::kSecond);
 }
 
 } // namespace bench

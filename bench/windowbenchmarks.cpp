@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 // The window's handlers beside the floor: Qt alone reading and decoding the same
-// picture files afresh, making pixmaps of them and giving them to the same squares.
+// picture files afresh, making pixmaps of them and giving them to the same squares,
+// and showing the same sums in the same text box.
 
 #include "benchmarks.h"
 
+#include "board/weightedsum.h"
 #include "window/form/form1.h"
 #include "window/form/squarebutton.h"
 #include "window/pictureloading/picturefile.h"
@@ -15,6 +17,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QString>
 
@@ -47,20 +50,32 @@ bool ShowWithQtAlone(const QString& file, window::SquareButton& square)
     return !image.isNull();
 }
 
-// The clicks of the square cycle through these files.
+// The clicks of the square cycle through these files, and Text1 through these sums.
 constexpr board::Index kClickedSquare(0);
 constexpr std::size_t kCycle = board::kPieceCodeCount;
 
-std::array<QString, kCycle> ClickedFiles()
+struct Shown {
+    QString file;
+    QString sum;
+};
+
+std::array<Shown, kCycle> ClickedFiles()
 {
-    std::array<QString, kCycle> files;
+    std::array<Shown, kCycle> shown;
     board::Board board;
-    for (QString& file : files) {
+    for (Shown& step : shown) {
         const board::ClickPlan plan = board.PlanClick(kClickedSquare);
         board.StoreCode(kClickedSquare, plan.next);
-        file = NameOf(plan.picture);
+        step = { NameOf(plan.picture), QString::fromStdString(board::SumText(board)) };
     }
-    return files;
+    return shown;
+}
+
+// A click's text in Text1, as the least a line edit needs to show it.
+void ShowText(QLineEdit& text1, const QString& sum)
+{
+    text1.setText(sum);
+    text1.setCursorPosition(0);
 }
 
 // Every picture must load, or the handlers would open a message box on each click.
@@ -83,15 +98,16 @@ void Click(benchmark::State& state, window::Form1* form)
 
 void ClickFloor(benchmark::State& state, window::Form1* form)
 {
-    const std::array<QString, kCycle> files = ClickedFiles();
+    const std::array<Shown, kCycle> shown = ClickedFiles();
     window::SquareButton& square = *form->C(kClickedSquare);
     QCoreApplication::processEvents();
     std::size_t next = 0;
     for (auto _ : state) {
-        if (!ShowWithQtAlone(files[next], square)) {
+        if (!ShowWithQtAlone(shown[next].file, square)) {
             state.SkipWithError("Qt cannot read the picture");
             break;
         }
+        ShowText(*form->Text1(), shown[next].sum);
         next = next + 1 == kCycle ? 0 : next + 1;
     }
 }
@@ -109,9 +125,11 @@ void ResetFloor(benchmark::State& state, window::Form1* form)
     for (const board::Index index : board::kAllSquares)
         files[static_cast<std::size_t>(index.Value())] = NameOf(board::Board::ResetSquare(index));
     QCoreApplication::processEvents();
+    const QString emptySum = QString::fromStdString(board::SumText(board::Board()));
     for (auto _ : state) {
         for (const board::Index index : board::kAllSquares)
             ShowWithQtAlone(files[static_cast<std::size_t>(index.Value())], *form->C(index));
+        ShowText(*form->Text1(), emptySum);
     }
 }
 

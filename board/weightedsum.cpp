@@ -27,29 +27,62 @@ struct Rounded {
     int exponent;
 };
 
-__extension__ using Wide = unsigned __int128;
-
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
+// 5^n for n up to 27, the largest power of five below 2^64.
+constexpr std::array<std::uint64_t, 28> kPowersOfFive = [] {
+    std::array<std::uint64_t, 28> powers{};
     std::uint64_t power = 1;
     for (std::uint64_t& entry : powers) {
         entry = power;
-        power *= 10;
+        power *= 5;
     }
     return powers;
 }();
 
-constexpr Wide PowerOfTen(int exponent)
+// An unsigned number of up to 128 bits as two 64-bit words.
+struct TwoWords {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+
+// The full product of two numbers below 2^53, in 32-bit halves: every partial product and the sum
+// of the two middle ones fit in 64 bits.
+TwoWords MultiplyBelow53Bits(std::uint64_t a, std::uint64_t b)
 {
-    constexpr int kLargest = static_cast<int>(kPowersOfTen.size()) - 1;
-    if (exponent <= kLargest)
-        return kPowersOfTen[static_cast<std::size_t>(exponent)];
-    return Wide{ kPowersOfTen[kLargest] } * kPowersOfTen[static_cast<std::size_t>(exponent - kLargest)];
+    constexpr int kHalf = 32;
+    constexpr std::uint64_t kLowHalf = 0xffff'ffff;
+    const std::uint64_t aLow = a & kLowHalf, aHigh = a >> kHalf;
+    const std::uint64_t bLow = b & kLowHalf, bHigh = b >> kHalf;
+    const std::uint64_t lowest = aLow * bLow;
+    const std::uint64_t middle = aLow * bHigh + aHigh * bLow;
+    const std::uint64_t low = lowest + (middle << kHalf);
+    const std::uint64_t carry = low < lowest ? 1 : 0;
+    return { aHigh * bHigh + (middle >> kHalf) + carry, low };
 }
 
-// Exact rounding, half to even, in 128-bit integers: value = mantissa / 2^shift
-// and its digits are mantissa × 10^scale / 2^shift. The mantissa has 53 bits and
-// 10^22 fewer than 74, so every value from 10^-8 up to 10^15 fits.
+// The number shifted right by 1 to 127 bits, where the result fits in 64 bits.
+std::uint64_t ShiftedRight(TwoWords number, int bits)
+{
+    constexpr int kWord = 64;
+    if (bits >= kWord)
+        return number.high >> (bits - kWord);
+    return number.low >> bits | number.high << (kWord - bits);
+}
+
+// Whether any of the number's lowest bits (0 to 127 of them) is set.
+bool AnyBelow(TwoWords number, int bits)
+{
+    constexpr int kWord = 64;
+    const auto lowestOf = [](std::uint64_t word, int count) {
+        return count >= kWord ? word : word & ((std::uint64_t{ 1 } << count) - 1);
+    };
+    if (bits <= kWord)
+        return lowestOf(number.low, bits) != 0;
+    return number.low != 0 || lowestOf(number.high, bits - kWord) != 0;
+}
+
+// Exact rounding, half to even, in integers: value = mantissa / 2^shift, so its digits at a scale
+// are mantissa × 10^scale / 2^shift = mantissa × 5^scale / 2^(shift - scale). The mantissa has 53
+// bits and 5^22 fewer than 52, so every value from 10^-8 up to 10^15 fits in two words.
 constexpr double kExactFrom = 1e-8;
 constexpr double kExactBelow = 1e15;
 constexpr int kLargestScale = 22;
@@ -62,7 +95,6 @@ Rounded RoundExactly(double value)
     constexpr std::uint64_t kImplicitBit = std::uint64_t{ 1 } << kFractionBits;
     const std::uint64_t mantissa = (bits & (kImplicitBit - 1)) | kImplicitBit;
     const int shift = kExponentBias - static_cast<int>(bits >> kFractionBits);
-    const Wide remainderMask = (Wide{ 1 } << shift) - 1;
 
     // The value lies from 2^binaryExponent up to twice that; 78913 / 2^18 is a little
     // over log10(2). That gives a first guess at the scale, set right by the digits.
@@ -71,16 +103,21 @@ Rounded RoundExactly(double value)
     constexpr int kLog10Shift = 18;
     int scale = kSignificantDigits - 1 - (binaryExponent * kLog10Of2Times2To18 >> kLog10Shift);
     scale = std::clamp(scale, 0, kLargestScale);
-    Wide product = Wide{ mantissa } * PowerOfTen(scale);
-    auto digits = static_cast<std::uint64_t>(product >> shift);
+    // The digits and the first bit past them: that bit and any set below it say how to round.
+    TwoWords product{};
+    std::uint64_t digitsAndHalf = 0;
+    const auto atScale = [&] {
+        product = MultiplyBelow53Bits(mantissa, kPowersOfFive[static_cast<std::size_t>(scale)]);
+        digitsAndHalf = ShiftedRight(product, shift - scale - 1);
+        return digitsAndHalf >> 1;
+    };
+    std::uint64_t digits = atScale();
     while (digits >= kDigitsCeiling || digits < kLowestDigits) {
         scale += digits < kLowestDigits ? 1 : -1;
-        product = Wide{ mantissa } * PowerOfTen(scale);
-        digits = static_cast<std::uint64_t>(product >> shift);
+        digits = atScale();
     }
-    const Wide remainder = product & remainderMask;
-    const Wide half = Wide{ 1 } << (shift - 1);
-    if (remainder > half || (remainder == half && digits % 2 == 1))
+    const bool half = (digitsAndHalf & 1) != 0;
+    if (half && (AnyBelow(product, shift - scale - 1) || digits % 2 == 1))
         ++digits;
     int exponent = kSignificantDigits - 1 - scale;
     if (digits == kDigitsCeiling) {

@@ -28,8 +28,9 @@ start_xvfb() {
 }
 
 # start_program FOLDER PROGRAM: starts it there, sets program_pid and window (its X window id).
+# Its standard error goes to $work/program.log, its output to $work/program.out.
 start_program() {
-    (cd "$1" && exec "$2") >"$work/program.log" 2>&1 &
+    (cd "$1" && exec "$2") >"$work/program.out" 2>"$work/program.log" &
     program_pid=$!
     track "$program_pid"
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^tessk-research$' | head -n1 || true)

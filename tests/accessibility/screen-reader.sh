@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # The real program under a screen reader's eyes: a session bus, the accessibility bus and its
 # registry of our own, an X server, the program in a copy of the pictures folder, and
-# screen_reader.py to meet it through AT-SPI.
+# screen_reader.py to meet it through AT-SPI: in English, then briefly in each other language.
 # Usage: screen-reader.sh PROGRAM PICTURES-FOLDER
 set -euo pipefail
 program=$(readlink -f "$1")
@@ -26,6 +26,10 @@ a11y_bus=$(gdbus call --session -d org.a11y.Bus -o /org/a11y/bus -m org.a11y.Bus
 track $!
 gdbus wait --address "$a11y_bus" --timeout 20 org.a11y.atspi.Registry
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$work/pictures" "$program"
-/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$work/pictures" "$sources" ||
-    { cat "$work/program.log"; fail "the program as a screen reader meets it"; }
+unset LC_ALL LC_MESSAGES LANGUAGE # LANG alone chooses each run's language
+for locale in C de_DE fr_FR es_ES; do
+    LANG=$locale.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$work/pictures" "$program"
+    /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$work/pictures" "$sources" "$program_pid" "${locale%_*}" ||
+        { cat "$work/program.log"; fail "the program as a screen reader meets it under LANG=$locale.UTF-8"; }
+    kill "$program_pid" && wait "$program_pid" || true
+done

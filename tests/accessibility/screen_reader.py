@@ -4,8 +4,10 @@
 # The running program as a screen reader meets it, through AT-SPI (pyatspi): the rows of STEPS are
 # done in turn on the one program, and after each the whole window is checked against a small model
 # of the board: each square's name against its place on screen, Text1's sum, every text query of
-# Text1, the name notice of each pressed square and the report of each picture that fails.
-# Usage: screen_reader.py PICTURES-FOLDER SOURCE-PICTURES-FOLDER
+# Text1, the name notice of each pressed square and the report of each picture that fails. In another
+# language than English, a square's first piece and the whole window are checked in that language.
+# Usage: screen_reader.py PICTURES-FOLDER SOURCE-PICTURES-FOLDER PROGRAM-PID LANGUAGE
+import itertools
 import os
 import shutil
 import sys
@@ -15,7 +17,13 @@ from fractions import Fraction
 import pyatspi
 from gi.repository import GLib
 
-PIECES = ["empty", "knight", "king", "bishop", "rook"]
+# What a screen reader hears, by language: a square's name, what it holds, and Text1's name.
+SQUARE_NAME, PIECES, TEXT1_NAME = {
+    "C": ("row {}, column {}: {}", "empty knight king bishop rook".split(), "weighted sum of the board"),
+    "de": ("Zeile {}, Spalte {}: {}", "leer Springer König Läufer Turm".split(), "gewichtete Summe des Bretts"),
+    "fr": ("ligne {}, colonne {}\u00a0: {}", "vide cavalier roi fou tour".split(), "somme pondérée de l’échiquier"),
+    "es": ("fila {}, columna {}: {}", "vacía caballo rey alfil torre".split(), "suma ponderada del tablero"),
+}[sys.argv[4]]
 WEIGHTS = [Fraction(0), Fraction(1, 32), Fraction(1, 16), Fraction(1, 14), Fraction(1, 8)]
 SUFFIXES = ["", "lo", "ki", "fu", "ba"]  # of each piece's picture file
 BOUNDARIES = [getattr(pyatspi, "TEXT_BOUNDARY_" + b) for b in
@@ -33,7 +41,7 @@ STEPS = [
     ("broken picture keeps the square", ["press 8", "break soki.bmp", "press 8", "restore soki.bmp"]),
     ("failed reset leaves the rest", ["press 1", "press 2", "press 2", "remove so.bmp", "reset", "restore so.bmp"]),
     ("reset after the picture is back", ["reset"]),
-]
+] if sys.argv[4] == "C" else [(f"the names in {sys.argv[4]}", ["press 1"])]
 
 
 def fail(message):
@@ -61,13 +69,13 @@ def alive_role(accessible):
 
 
 class Session:
-    def __init__(self, folder, sources):
+    def __init__(self, folder, sources, pid):
         self.folder, self.sources = folder, sources
         self.pieces, self.spoiled, self.notices = [0] * 64, set(), []
         pyatspi.Registry.registerEventListener(self.notices.append, "object:property-change:accessible-name")
         desktop = pyatspi.Registry.getDesktop(0)
-        eventually("the program is on the bus", lambda: any(a and a.name == "tessk-research" for a in desktop))
-        self.app = next(a for a in desktop if a and a.name == "tessk-research")
+        eventually("the program is on the bus", lambda: any(a and a.get_process_id() == pid for a in desktop))
+        self.app = next(a for a in desktop if a and a.get_process_id() == pid)
         buttons = pyatspi.findAllDescendants(self.app, lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON)
         self.reset = next(b for b in buttons if b.name == "reset")
         # Each square by its place on screen: rows top to bottom, columns left to right.
@@ -78,14 +86,14 @@ class Session:
         if sorted(self.squares) != list(range(64)):
             fail(f"the buttons other than reset do not make an 8 x 8 board: {sorted(self.squares)}")
         self.text1 = pyatspi.findDescendant(self.app, lambda o: o.getRole() == pyatspi.ROLE_TEXT)
-        if self.text1.name != "weighted sum of the board":
+        if self.text1.name != TEXT1_NAME:
             fail(f"Text1 is named {self.text1.name!r}")
 
     def picture(self, square, piece):
         return ("vi" if (square // 8 + square % 8) % 2 == 0 else "so") + SUFFIXES[piece] + ".bmp"
 
     def name(self, square):
-        return f"row {square // 8 + 1}, column {square % 8 + 1}: {PIECES[self.pieces[square]]}"
+        return SQUARE_NAME.format(square // 8 + 1, square % 8 + 1, PIECES[self.pieces[square]])
 
     def named(self, square):
         self.squares[square].clearCache()
@@ -130,7 +138,7 @@ class Session:
     def sum_shown(self):
         self.shown = self.text1.queryText().getText(0, -1)
         try:
-            return abs(Fraction(self.shown) - sum(WEIGHTS[p] for p in self.pieces)) <= Fraction(1, 10**12)
+            return abs(Fraction(self.shown.replace(",", ".")) - sum(WEIGHTS[p] for p in self.pieces)) <= Fraction(1, 10**12)
         except ValueError:
             return False
 
@@ -156,10 +164,11 @@ class Session:
                 fail(f"square {square} is named {self.squares[square].name!r}, not {self.name(square)!r}")
         text = self.text1.queryText()
         shown = text.getText(0, -1)
+        queries = (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset)
         pyatspi.setTimeout(1000, 0)  # a query that hangs the program fails here
         for offset in range(len(shown) + 1):
             for boundary in BOUNDARIES:
-                for query in (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset):
+                for query in queries:
                     try:
                         piece, start, end = query(offset, boundary)
                     except Exception as error:
@@ -170,12 +179,18 @@ class Session:
             _, start, end = text.getAttributeRun(offset, False)
             if offset < len(shown) and not start <= offset < end:
                 fail(f"the attribute run at {offset} in {shown!r} is {start}..{end}")
+        for caret in (0, len(shown) // 2, len(shown)):  # asked at the caret (offset -2), as at its offset
+            text.setCaretOffset(caret)
+            eventually(f"the caret moves to {caret} in {shown!r}", lambda: text.caretOffset == caret)
+            for boundary, query in itertools.product(BOUNDARIES, queries):
+                if query(-2, boundary) != query(caret, boundary):
+                    fail(f"{query.__name__}(-2, {boundary}) at the caret {caret} in {shown!r} is {query(-2, boundary)}")
         pyatspi.setTimeout(10000, 0)
 
 
-session = Session(sys.argv[1], sys.argv[2])
+session = Session(sys.argv[1], sys.argv[2], int(sys.argv[3]))
 for label, steps in STEPS:
     for step in steps:
         session.do(step)
     session.check_window()
-    print("ok:", label)
+    print("ok:", label, "- square 1 reads", repr(session.squares[1].name))

@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 tessk-research developers
 # SPDX-License-Identifier: MIT
 # Checks the tree's licensing with reuse, installs the build into a fresh prefix whose path holds a
-# space, checks the installed files, validates the launcher, the AppStream metadata and the manual
-# page, starts the program as the desktop's menu does (Exec= in the Path= folder) under Xvfb and
-# clicks a square, then starts it from another folder and reads its report of the missing picture.
+# space, checks the installed files, validates the launcher, the AppStream metadata (both with every
+# language's texts) and the manual page, starts the program as the desktop's menu does (Exec= in the
+# Path= folder) under Xvfb and clicks a square, then starts it from another folder and reads its
+# report of the missing picture, in German and in English.
 # Last, builds the DEB twice with scripts/package in two folders, compares the bytes, runs lintian
 # and reads the package's control data, its files and its launcher.
 # Usage: install-and-package.sh BUILD-FOLDER APP-ID VERSION SOURCE-FOLDER
@@ -15,6 +16,8 @@ version=$3
 source=$(readlink -f "$4")
 
 source "$(dirname "$0")/../session.sh"
+unset LC_ALL LC_MESSAGES LANGUAGE # the program's language follows LANG alone, English here
+export LANG=C.UTF-8
 # The value of KEY in a launcher file.
 key() { sed -n "s/^$1=//p" "$2"; }
 
@@ -31,12 +34,21 @@ expected_files() {
         echo "share/icons/hicolor/scalable/apps/$app_id.svg"
         echo "share/metainfo/$app_id.metainfo.xml"
         echo share/man/man1/tessk-research.1.gz
+        echo share/man/de/man1/tessk-research.1.gz
         echo share/doc/tessk-research/changelog.gz
         echo share/doc/tessk-research/copyright
     } | sort
 }
 
-(cd "$source" && reuse lint) >"$work/reuse.log" 2>&1 || { cat "$work/reuse.log"; fail "reuse lint"; }
+# The licence check covers the source alone. In a checkout reuse leaves out what git ignores (the
+# build folders); a release tarball has no git, so reuse reads a copy without those folders.
+licensed=$source
+if [[ ! -e $source/.git ]]; then
+    licensed="$work/source"
+    mkdir "$licensed"
+    tar -C "$source" --exclude='./build*' --exclude=./.cache -cf - . | tar -C "$licensed" -xf -
+fi
+(cd "$licensed" && reuse lint) >"$work/reuse.log" 2>&1 || { cat "$work/reuse.log"; fail "reuse lint"; }
 
 # ---- cmake --install
 prefix="$work/a prefix"
@@ -52,11 +64,19 @@ appstreamcli validate --pedantic --no-net "$metainfo" >"$work/appstream.log" 2>&
 ! grep -E '^[EWIP]: ' "$work/appstream.log" | grep -vE ':[0-9]+: cid-contains-uppercase-letter$' ||
     fail "appstreamcli validate --pedantic has more to say"
 
-# The manual page reads without a warning from man and has the sections a user looks for.
+# Each language's texts are in both: three keys of the launcher, and the summary, the description's
+# two paragraphs and the screenshot's caption.
+for language in $(grep '^[a-z]' "$source/translations/LINGUAS"); do
+    [[ $(grep -c "^\(GenericName\|Comment\|Keywords\)\[$language\]=" "$launcher") == 3 &&
+        $(grep -c "xml:lang=\"$language\"" "$metainfo") == 4 ]] || fail "the launcher or the metadata lacks $language"
+done
+
+# The manual page reads without a warning from man and has the sections a user looks for (lintian
+# reads the German one too, in the package).
 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/tessk-research.1.gz" >"$work/man.txt" 2>"$work/man.err" ||
     fail "man -l: $(cat "$work/man.err")"
 [[ ! -s $work/man.err ]] || { cat "$work/man.err"; fail "man -l warns"; }
-for section in NAME SYNOPSIS DESCRIPTION KEYBOARD FILES "EXIT STATUS"; do
+for section in NAME SYNOPSIS DESCRIPTION KEYBOARD ENVIRONMENT FILES "EXIT STATUS"; do
     grep -qx "$section" "$work/man.txt" || fail "the manual page lacks $section"
 done
 
@@ -91,23 +111,33 @@ icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr
 xprop -id "$window" WM_CLASS | grep -qF "\"$(key StartupWMClass "$launcher")\"" ||
     fail "StartupWMClass= does not match $(xprop -id "$window" WM_CLASS)"
 
-# A click on square 0 shows the installed knight picture: the pictures are found from Path=.
+# Square 0 shows its plain light colour, read from no file; a real click on it shows the installed
+# knight picture: the pictures are found from Path=.
+convert -size 70x70 xc:'rgb(192,192,128)' "$work/first.png"
+wait_until_square_0_shows "$work/first.png"
 xdotool mousemove --window "$window" 36 36 click 1
 wait_until_square_0_shows "$pictures/vilo.bmp"
 kill -0 "$program_pid" || fail "the program has stopped"
-[[ ! -s $work/program.log ]] || { cat "$work/program.log"; fail "the program wrote to its output"; }
+[[ ! -s $work/program.log && ! -s $work/program.out ]] || { cat "$work/program."*; fail "the program wrote to its output"; }
 echo "the installed program started from its launcher and showed the knight"
 
-# ---- the installed program started from another folder: the report of the missing picture says
-# where the installed pictures are, with a command that starts the program there
-kill "$program_pid" && wait "$program_pid" || true
+# ---- the installed program started from another folder, under a German desktop and then in
+# English: the report of the missing picture says where the installed pictures are, with a command
+# that starts the program there
 elsewhere="$work/elsewhere"
 mkdir "$elsewhere"
-start_program "$elsewhere" "$prefix/bin/tessk-research"
-xdotool mousemove --window "$window" 36 36 click 1
-for _ in $(seq 50); do [[ -s $work/program.log ]] && break; sleep 0.2; done
-report=$(cat "$work/program.log")
-[[ $report == *"\"$elsewhere\": there is no such file."*"installed in \"$pictures\""* ]] || fail "the report: $report"
+for locale in de_DE C; do
+    kill "$program_pid" && wait "$program_pid" || true
+    LANG=$locale.UTF-8 start_program "$elsewhere" "$prefix/bin/tessk-research"
+    xdotool mousemove --window "$window" 36 36 click 1
+    for _ in $(seq 50); do [[ -s $work/program.log ]] && break; sleep 0.2; done
+    report=$(cat "$work/program.log")
+    [[ $locale != de_DE || $report == *"„vilo.bmp“ aus dem Ordner „$elsewhere“ kann nicht angezeigt werden: Die Datei gibt es nicht."*"in „$pictures“ installiert"* ]] ||
+        fail "the German report: $report"
+done
+# The report's line on standard error names the program, the file, the folder and the reason.
+[[ $report == "tessk-research: "*"\"vilo.bmp\""*"\"$elsewhere\": there is no such file."*"installed in \"$pictures\""* ]] ||
+    fail "the report on standard error: $report"
 # The suggested command, with `pwd` for the program: it lands in the pictures, and names the program.
 command=${report##*start it there: }
 [[ $(bash -c "${command% && *} && pwd") == "$pictures" ]] || fail "the command goes elsewhere: $command"
@@ -133,6 +163,7 @@ dpkg-deb -I "$deb"
 
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "Version: $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
+[[ $(dpkg-deb -f "$deb" Recommends) == qt6-translations-l10n ]] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 for library in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-wayland libqt6dbus6 libc6; do
     [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] || fail "Depends lacks $library: $depends"
 done

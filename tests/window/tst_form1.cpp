@@ -7,14 +7,18 @@
 #include "picturefolder.h"
 
 #include "board/weightedsum.h"
+#include "window/form/translations.h"
 
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTranslator>
 
 #include <fstream>
+#include <map>
 #include <random>
 
 #ifdef Q_OS_WIN
@@ -30,6 +34,13 @@ class tst_Form1 : public FormTest {
     Q_OBJECT
 
 private slots:
+    // The words follow the user's language as the program's do; the numbers stay in C's way.
+    void initTestCase()
+    {
+        window::InstallTranslations();
+        QLocale::setDefault(QLocale::c());
+    }
+
     void controlsStandWhereDescribed()
     {
         // clang-format off
@@ -119,21 +130,39 @@ private slots:
         QCOMPARE(form->Text1()->text(), QStringLiteral("0,0714285714285714"));
     }
 
-    // A click whose picture fails keeps the square and says why; "reset" empties the squares in
-    // order and stops at the first whose picture fails.
+    // A click whose picture is missing keeps the square and says why in the user's language, naming
+    // the file and the folder, with Qt's own word for OK in that language (ctest runs this under
+    // LANG=de_DE, es_ES and ja_JP too; a language the program lacks gets English). "reset" empties
+    // the squares in order and stops at the first whose picture fails.
     void failuresKeepTheBoardTrue()
     {
+        // By locale: the report (%1: the folder), and the language of Qt's translation that gives the OK.
+        // Wine has no C locale: it runs the English suite in American English.
+        const char* const english =
+            R"(Cannot show the picture "viki.bmp" from the folder "%1": there is no such file.)";
+        // clang-format off
+        const std::map<QString, std::pair<const char*, const char*>> reports{
+            { "C", { english, "" } }, { "en_US", { english, "" } }, { "ja_JP", { english, "" } },
+            { "de_DE", { "Das Bild „viki.bmp“ aus dem Ordner „%1“ kann nicht angezeigt werden: Die Datei gibt es nicht.", "de" } },
+            { "es_ES", { "No se puede mostrar la imagen «viki.bmp» de la carpeta «%1»: el archivo no existe.", "es" } } };
+        // clang-format on
+        QVERIFY2(reports.contains(QLocale::system().name()), qPrintable(QLocale::system().name()));
+        const auto [expected, qtLanguage] = reports.at(QLocale::system().name());
         for (const int square : { 0, 1, 2, 2, 3 })
             form->C_Click(Index(square));
-        pictures->Plant("viki.bmp", QStringLiteral("random bytes"));
+        pictures->Remove("viki.bmp");
         form->C_Click(Index(0));
         QCOMPARE(form->Board().CodeAt(Index(0)), PieceCode::Knight);
         QCOMPARE(Shown(0), PictureFolder::ColourOf("vilo.bmp"));
         QCOMPARE(form->Text1()->text(), QStringLiteral("0.15625"));
         auto* report = form->findChild<QMessageBox*>();
         QVERIFY(report && report->isVisible());
-        QVERIFY2(report->text().contains("\"viki.bmp\"") && report->text().contains(pictures->Folder()),
-                 qPrintable(report->text()));
+        QCOMPARE(report->text(), QString::fromUtf8(expected).arg(pictures->Folder()));
+        QTranslator qt;
+        const bool qtTranslated = *qtLanguage != '\0' && qt.load(QStringLiteral("qtbase_") + qtLanguage,
+                                                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        QCOMPARE(report->button(QMessageBox::Ok)->text(),
+                 qtTranslated ? qt.translate("QPlatformTheme", "OK") : QStringLiteral("OK"));
         report->close();
 
         const QRgb squareTwoBefore = Shown(2);

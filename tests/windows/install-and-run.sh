@@ -4,11 +4,11 @@
 # install-and-run.sh INSTALLER ZIP
 # The Windows program as a user meets it, under Wine on an Xvfb of its own, in a fresh prefix and
 # a German locale. The installer installs it silently and it is started through its Start-menu
-# shortcut; then the zip is unpacked into a folder with a non-ASCII name and started there. Each
-# time a key and a click show their pieces' pictures and the sum (read back through the
-# clipboard), a broken picture brings the report naming the folder it was started in, and the
-# program stays up until the close button of its title bar ends it (with status 0, where the test
-# started it itself). The silent uninstall leaves nothing behind but what Windows deletes at its
+# shortcut; then the zip is unpacked into a folder with a non-ASCII name and started there, in a
+# Spanish locale. Each time a key and a click show their pieces' pictures and the sum (read back
+# through the clipboard), a broken picture brings the report in the user's language, naming the
+# folder it was started in, with Qt's own word for OK, and the program stays up until the close
+# button of its title bar ends it (with status 0, where the test started it itself). The silent uninstall leaves nothing behind but what Windows deletes at its
 # next start, and the zip holds no DLL that the program does not load.
 set -euo pipefail
 installer=$(readlink -f "$1") zip=$(readlink -f "$2")
@@ -20,7 +20,9 @@ wait_until() { for _ in {1..300}; do "$@" && return; sleep 0.1; done && false; }
 
 # Wine takes the Windows locale from the Unix one, which needs to exist: one of the test's own.
 mkdir -p "$work/locale"
-localedef -i de_DE -f UTF-8 "$work/locale/de_DE.UTF-8" || [[ -f $work/locale/de_DE.UTF-8/LC_CTYPE ]]
+for locale in de_DE es_ES; do
+    localedef -i $locale -f UTF-8 "$work/locale/$locale.UTF-8" || [[ -f $work/locale/$locale.UTF-8/LC_CTYPE ]]
+done
 export LOCPATH=$work/locale LANG=de_DE.UTF-8
 unset LC_ALL LC_CTYPE LC_NUMERIC LC_MESSAGES
 start_xvfb 1280x1024x24
@@ -44,7 +46,8 @@ shows() {
     import -window root -crop "70x70+$((left + $1 + 1))+$((top + 1))" +repage "$work/square.png"
     compare -metric AE "$work/square.png" "$2" null: 2>/dev/null
 }
-# exercise UNIX-FOLDER WINDOWS-FOLDER: the program is up, started in that folder.
+# exercise UNIX-FOLDER WINDOWS-FOLDER REPORT OK: the program is up, started in that folder; a broken
+# picture's report reads REPORT (%s: the folder) and its button OK.
 exercise() {
     wait_until windows_open 1 || fail "no window appeared"
     eval "$(xdotool search --onlyvisible --name '^tessk-research$' getwindowgeometry --shell)"
@@ -59,7 +62,9 @@ exercise() {
     click 36 36
     wait_until windows_open 2 || fail "no report for a broken picture"
     xdotool key ctrl+c
-    wait_until copied -F "\"viki.bmp\" from the folder \"$2\": it is not a picture" || fail "the report: $(xclip -o -selection clipboard)"
+    # shellcheck disable=SC2059 # the report is the format
+    wait_until copied -F "$(printf "$3" "$2")" || fail "the report: $(xclip -o -selection clipboard)"
+    copied "^$4   " || fail "the report's button is not $4: $(xclip -o -selection clipboard)"
     xdotool key Return
     sum_is 0,0625 # and the report is gone: it holds the window while it is open
     xdotool mousemove $((X + WIDTH - border - 12)) $((Y + border + 10)) click 1 # the close button
@@ -74,7 +79,7 @@ wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\tessk-r
     fail "the Apps & features entry lacks a value: $(<"$work/entry")"
 # The shortcut's working folder is the one the report names.
 wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\tessk-research.lnk'
-exercise "$installed" 'C:\Program Files\tessk-research'
+exercise "$installed" 'C:\Program Files\tessk-research' 'Das Bild „viki.bmp“ aus dem Ordner „%s“ kann nicht angezeigt werden: Die Datei ist kein Bild' OK
 wine "$installed/uninstall.exe" /S || fail "the silent uninstall ended with status $?"
 wineserver --wait
 # The uninstaller's copy of itself in the temporary folder cannot delete itself while it runs.
@@ -87,9 +92,10 @@ name=$(basename "$zip" .zip)
 folder=$WINEPREFIX/drive_c/users/Zoë/Schach
 mkdir -p "$folder"
 (cd "$folder" && cmake -E tar xf "$zip")
-(cd "$folder/$name" && WINEDEBUG=-all,+loaddll exec wine tessk-research.exe 2>"$work/loaded") &
+(cd "$folder/$name" && LANG=es_ES.UTF-8 WINEDEBUG=-all,+loaddll exec wine tessk-research.exe 2>"$work/loaded") &
 program=$!
-exercise "$folder/$name" "C:\\users\\Zoë\\Schach\\$name"
+exercise "$folder/$name" "C:\\users\\Zoë\\Schach\\$name" \
+    'No se puede mostrar la imagen «viki.bmp» de la carpeta «%s»: no es una imagen' Aceptar
 wait "$program" || fail "closed, it ended with status $?"
 (cd "$folder/$name" && find . -name '*.dll') | while read -r dll; do
     grep -qiF "${dll##*/}" "$work/loaded" || fail "the zip brings $dll, which the program never loads"

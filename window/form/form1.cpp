@@ -56,15 +56,23 @@ QString LocalSumText(const board::Board& board)
     return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
+// What a square holds, as a screen reader says it after the square's place.
 QString PieceWord(board::PieceCode code)
 {
-    constexpr std::array<const char*, board::kPieceCodeCount> kWords{ "empty", "knight", "king", "bishop", "rook" };
-    return QString::fromLatin1(kWords[board::Slot(code)]);
+    constexpr std::array<const char*, board::kPieceCodeCount> kWords{
+        //: A square that holds no piece
+        QT_TRANSLATE_NOOP("window::Form1", "empty"), QT_TRANSLATE_NOOP("window::Form1", "knight"),
+        QT_TRANSLATE_NOOP("window::Form1", "king"), QT_TRANSLATE_NOOP("window::Form1", "bishop"),
+        QT_TRANSLATE_NOOP("window::Form1", "rook")
+    };
+    return Form1::tr(kWords[board::Slot(code)]);
 }
 
 QString SquareName(board::Index index, board::PieceCode code)
 {
-    return QStringLiteral("row %1, column %2: %3")
+    //: A square's name for a screen reader. %1: its row, 1 at the top; %2: its column, 1 at the
+    //: left; %3: what it holds (empty, or a piece)
+    return Form1::tr("row %1, column %2: %3")
         .arg(QString::number(index.Row() + 1), QString::number(index.Column() + 1), PieceWord(code));
 }
 
@@ -137,7 +145,7 @@ QLineEdit* Form1::createTextBox(const ControlDescription& description)
     auto* text = new QLineEdit(this);
     text->setGeometry(description.Geometry());
     text->setFont(FontOfSize(kText1FontPoints, false));
-    text->setAccessibleName(QStringLiteral("weighted sum of the board"));
+    text->setAccessibleName(tr("weighted sum of the board"));
     return text;
 }
 

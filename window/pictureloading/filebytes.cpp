@@ -3,6 +3,8 @@
 
 #include "filebytes.h"
 
+#include "picturefile.h"
+
 #include <algorithm>
 
 namespace window {
@@ -10,7 +12,7 @@ namespace {
 
 QString TooLargeFile(qint64 maxBytes)
 {
-    return QStringLiteral("it is larger than %1 MiB, far more than any picture")
+    return PictureLoadError::tr("it is larger than %L1 MiB, far more than any picture")
         .arg(static_cast<double>(maxBytes) / (1 << 20));
 }
 

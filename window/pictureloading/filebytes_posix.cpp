@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "filebytes.h"
+#include "picturefile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,12 +35,13 @@ private:
 QString ReasonForErrno(int error)
 {
     switch (error) {
-    case ENOENT: return QStringLiteral("there is no such file");
+    case ENOENT: return PictureLoadError::tr("there is no such file");
     case EACCES:
-    case EPERM: return QStringLiteral("permission to read it is denied");
-    case ELOOP: return QStringLiteral("it is a loop of symbolic links");
-    case ENAMETOOLONG: return QStringLiteral("its path is too long");
-    default: return QStringLiteral("it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+    case EPERM: return PictureLoadError::tr("permission to read it is denied");
+    case ELOOP: return PictureLoadError::tr("it is a loop of symbolic links");
+    case ENAMETOOLONG: return PictureLoadError::tr("its path is too long");
+    //: %1: the system's own words for what went wrong
+    default: return PictureLoadError::tr("it cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 
@@ -48,14 +50,14 @@ std::optional<QString> ReasonNotARegularFile(mode_t mode)
     if (S_ISREG(mode))
         return std::nullopt;
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a picture file");
+        return PictureLoadError::tr("it is a folder, not a picture file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a named pipe, not a picture file");
+        return PictureLoadError::tr("it is a named pipe, not a picture file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a picture file");
+        return PictureLoadError::tr("it is a device, not a picture file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a picture file");
-    return QStringLiteral("it is not a regular file");
+        return PictureLoadError::tr("it is a socket, not a picture file");
+    return PictureLoadError::tr("it is not a regular file");
 }
 
 } // namespace

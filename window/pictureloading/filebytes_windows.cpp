@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "filebytes.h"
+#include "picturefile.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -41,8 +42,8 @@ private:
 
 QString OfflineFile()
 {
-    return QStringLiteral("its content is not on this computer but in cloud storage or on a server, and fetching "
-                          "it would make the window wait; keep it on this device first");
+    return PictureLoadError::tr("its content is not on this computer but in cloud storage or on a server, and fetching "
+                                "it would make the window wait; keep it on this device first");
 }
 
 QString SystemText(DWORD error)
@@ -57,24 +58,26 @@ QString ReasonForError(DWORD error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND: return QStringLiteral("there is no such file");
-    case ERROR_ACCESS_DENIED: return QStringLiteral("permission to read it is denied");
+    case ERROR_PATH_NOT_FOUND: return PictureLoadError::tr("there is no such file");
+    case ERROR_ACCESS_DENIED: return PictureLoadError::tr("permission to read it is denied");
     case ERROR_SHARING_VIOLATION:
-        return QStringLiteral("another program has it open and lets no other program read it; close it there");
-    case ERROR_LOCK_VIOLATION: return QStringLiteral("another program has locked it against reading; close it there");
-    case ERROR_CANT_RESOLVE_FILENAME: return QStringLiteral("it is a loop of symbolic links");
-    case ERROR_FILENAME_EXCED_RANGE: return QStringLiteral("its path is too long");
-    case ERROR_NOT_READY: return QStringLiteral("the drive that holds it is not ready");
+        return PictureLoadError::tr("another program has it open and lets no other program read it; close it there");
+    case ERROR_LOCK_VIOLATION:
+        return PictureLoadError::tr("another program has locked it against reading; close it there");
+    case ERROR_CANT_RESOLVE_FILENAME: return PictureLoadError::tr("it is a loop of symbolic links");
+    case ERROR_FILENAME_EXCED_RANGE: return PictureLoadError::tr("its path is too long");
+    case ERROR_NOT_READY: return PictureLoadError::tr("the drive that holds it is not ready");
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
     case ERROR_NETNAME_DELETED:
     case ERROR_UNEXP_NET_ERR:
     case ERROR_NETWORK_UNREACHABLE:
     case ERROR_HOST_UNREACHABLE:
-    case ERROR_SEM_TIMEOUT: return QStringLiteral("the network share that holds it cannot be reached");
+    case ERROR_SEM_TIMEOUT: return PictureLoadError::tr("the network share that holds it cannot be reached");
     case ERROR_FILE_OFFLINE:
     case kCloudProviderNotRunning: return OfflineFile();
-    default: return QStringLiteral("it cannot be read (%1)").arg(SystemText(error));
+    //: %1: the system's own words for what went wrong
+    default: return PictureLoadError::tr("it cannot be read (%1)").arg(SystemText(error));
     }
 }
 
@@ -114,14 +117,14 @@ std::optional<QString> ReasonNotADiskFile(HANDLE file, FILE_ATTRIBUTE_TAG_INFO& 
 {
     switch (::GetFileType(file)) {
     case FILE_TYPE_DISK: break;
-    case FILE_TYPE_CHAR: return QStringLiteral("it is a device, not a picture file");
-    case FILE_TYPE_PIPE: return QStringLiteral("it is a pipe, not a picture file");
-    default: return QStringLiteral("it is not a file on a disk");
+    case FILE_TYPE_CHAR: return PictureLoadError::tr("it is a device, not a picture file");
+    case FILE_TYPE_PIPE: return PictureLoadError::tr("it is a pipe, not a picture file");
+    default: return PictureLoadError::tr("it is not a file on a disk");
     }
     if (!::GetFileInformationByHandleEx(file, FileAttributeTagInfo, &info, sizeof info))
         return ReasonForError(::GetLastError());
     if ((info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-        return QStringLiteral("it is a folder, not a picture file");
+        return PictureLoadError::tr("it is a folder, not a picture file");
     if ((info.FileAttributes & kKeptElsewhere) != 0)
         return OfflineFile();
     return std::nullopt;
@@ -132,7 +135,7 @@ std::optional<QString> ReasonNotADiskFile(HANDLE file, FILE_ATTRIBUTE_TAG_INFO& 
 std::variant<QByteArray, QString> ReadFileBytes(std::string_view fileName, qint64 maxBytes)
 {
     if (IsDeviceName(fileName))
-        return QStringLiteral("it is the name of a device, not of a picture file");
+        return PictureLoadError::tr("it is the name of a device, not of a picture file");
     const std::wstring name =
         QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())).toStdWString();
     // First the name's own entry, whatever it is: a file kept offline is refused before anything

@@ -3,6 +3,8 @@
 
 #include "installedpictures.h"
 
+#include "picturefile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,9 +18,11 @@ namespace {
 // How a Windows user starts the program in the folder of its pictures.
 QString StartThere(const QString& installed)
 {
-    return QStringLiteral(" The program's pictures are in \"%1\"; it reads them from the folder it is started in, "
-                          "so start it there: from its Start-menu shortcut, or with a double click on %2 in that "
-                          "folder.")
+    //: Follows the report of a missing picture on Windows. %1: the folder of the installed
+    //: pictures; %2: the program's file name.
+    return PictureLoadError::tr("The program's pictures are in \"%1\"; it reads them from the folder it is started "
+                                "in, so start it there: from its Start-menu shortcut, or with a double click on %2 "
+                                "in that folder.")
         .arg(QDir::toNativeSeparators(installed), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }
 
@@ -39,8 +43,10 @@ QString ShellWord(const QString& text)
 // How the program is started in the folder of its pictures from a POSIX shell.
 QString StartThere(const QString& installed)
 {
-    return QStringLiteral(" The program's pictures are installed in \"%1\"; it reads them from the folder "
-                          "it is started in, so start it there: cd %2 && %3")
+    //: Follows the report of a missing picture. %1: the folder of the installed pictures; %2 and %3:
+    //: that folder and the program as a shell reads them, in a command that stays as it is.
+    return PictureLoadError::tr("The program's pictures are installed in \"%1\"; it reads them from the folder it "
+                                "is started in, so start it there: cd %2 && %3")
         .arg(installed, ShellWord(installed), ShellWord(QCoreApplication::applicationFilePath()));
 }
 

@@ -3,6 +3,8 @@
 
 #include "picturebounds.h"
 
+#include "picturefile.h"
+
 #include <QByteArray>
 
 #include <zlib.h>
@@ -21,7 +23,7 @@ bool TooLargeSide(qint64 width, qint64 height)
 
 QString ClaimsTooMuch(qint64 width, qint64 height)
 {
-    return QStringLiteral("its header claims %1 × %2 pixels, more than any picture here").arg(width).arg(height);
+    return PictureLoadError::tr("its header claims %1 × %2 pixels, more than any picture here").arg(width).arg(height);
 }
 
 namespace {
@@ -44,7 +46,7 @@ quint32 BigEndian(QByteArrayView bytes, qsizetype offset, int width)
 
 QString CutShortChunk(qint64 claimed, qint64 left)
 {
-    return QStringLiteral("it is cut short: a part of it claims %1 bytes where %2 remain").arg(claimed).arg(left);
+    return PictureLoadError::tr("it is cut short: a part of it claims %1 bytes where %2 remain").arg(claimed).arg(left);
 }
 
 // Walks a run-length coded bitmap's data and tells whether it reaches the picture's last row.
@@ -80,7 +82,7 @@ std::optional<QString> ReasonRunLengthRefused(QByteArrayView data, qint64 width,
     }
     if (y >= height || (y == height - 1 && (ended || x >= width)))
         return std::nullopt;
-    return QStringLiteral("it is cut short: its run-length data ends at row %1 of %2").arg(y + 1).arg(height);
+    return PictureLoadError::tr("it is cut short: its run-length data ends at row %1 of %2").arg(y + 1).arg(height);
 }
 
 // Checks a bitmap's header against the file before the decoder sees it. The
@@ -96,7 +98,7 @@ std::optional<QString> ReasonBitmapRefused(QByteArrayView bytes)
     const auto cutShort = [&](qint64 promised) -> std::optional<QString> {
         if (promised <= bytes.size())
             return std::nullopt;
-        return QStringLiteral("it is cut short: its header promises %1 bytes, the file holds %2")
+        return PictureLoadError::tr("it is cut short: its header promises %1 bytes, the file holds %2")
             .arg(promised)
             .arg(bytes.size());
     };
@@ -192,7 +194,8 @@ std::optional<QString> ReasonPngRefused(QByteArrayView bytes)
     int chunks = 0;
     for (qsizetype at = kSignature.size(); at + 8 <= bytes.size();) {
         if (++chunks > kMaxPngChunks)
-            return QStringLiteral("it is split into more than %1 parts, far more than any picture").arg(kMaxPngChunks);
+            return PictureLoadError::tr("it is split into more than %1 parts, far more than any picture")
+                .arg(kMaxPngChunks);
         const qint64 length = BigEndian(bytes, at, 4);
         const QByteArrayView type = bytes.sliced(at + 4, 4);
         if (length > bytes.size() - at - kChunkFrame)
@@ -215,7 +218,7 @@ std::optional<QString> ReasonPngRefused(QByteArrayView bytes)
             if (const std::optional<QByteArrayView> packed = PackedNote(type, data))
                 notes += UnpackedSize({ *packed }, kMaxNotes - notes);
             if (notes > kMaxNotes)
-                return QStringLiteral("its notes unpack to more than %1 MiB").arg(kMaxNotes >> 20);
+                return PictureLoadError::tr("its notes unpack to more than %1 MiB").arg(kMaxNotes >> 20);
         } else if (type == "IEND") {
             break;
         }
@@ -223,7 +226,9 @@ std::optional<QString> ReasonPngRefused(QByteArrayView bytes)
     // Interlacing stores the picture in seven passes, each row with its own filter byte.
     const qint64 needed = height * (1 + (width * pixelBits + 7) / 8) * (interlaced ? 2 : 1) + 64;
     if (!pixelData.empty() && UnpackedSize(pixelData, needed) > needed)
-        return QStringLiteral("its pixel data unpacks to more than its %1 × %2 pixels need").arg(width).arg(height);
+        return PictureLoadError::tr("its pixel data unpacks to more than its %1 × %2 pixels need")
+            .arg(width)
+            .arg(height);
     return std::nullopt;
 }
 
@@ -253,7 +258,7 @@ std::optional<QString> ReasonJpegRefused(QByteArrayView bytes)
         if (marker == kEnd || at + 3 >= bytes.size())
             break;
         if (marker == kStartOfScan && ++scans > kMaxJpegScans)
-            return QStringLiteral("it is stored in more than %1 scans, far more than any picture needs")
+            return PictureLoadError::tr("it is stored in more than %1 scans, far more than any picture needs")
                 .arg(kMaxJpegScans);
         at += 2 + BigEndian(bytes, at + 2, 2);
     }

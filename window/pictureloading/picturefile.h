@@ -5,6 +5,7 @@
 
 #include "picturebounds.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -13,13 +14,16 @@
 
 namespace window {
 
-// Why a picture file could not be shown, in words for the user.
+// Why a picture file could not be shown, in words for the user. Every sentence of the picture
+// loader is translated as one of this struct's: PictureLoadError::tr.
 struct PictureLoadError {
     QString file;
     QString folder; // written as the platform writes paths: C:\Users\… on Windows
     QString reason;
 
     [[nodiscard]] QString Message() const;
+
+    Q_DECLARE_TR_FUNCTIONS(PictureLoadError)
 };
 
 // Reads the picture afresh from exactly that file in the current directory (no
