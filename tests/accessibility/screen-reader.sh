@@ -16,7 +16,7 @@ cp "$sources"/*.bmp "$work/pictures"
 start_xvfb
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>"$work/dbus.log" &
 track $!
-for _ in $(seq 100); do [[ -s $work/bus ]] && break; sleep 0.1; done
+wait_until test -s "$work/bus" || fail "no session bus"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 /usr/libexec/at-spi-bus-launcher >"$work/launcher.log" 2>&1 &
 track $!
@@ -30,6 +30,6 @@ unset LC_ALL LC_MESSAGES LANGUAGE # LANG alone chooses each run's language
 for locale in C de_DE fr_FR es_ES; do
     LANG=$locale.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$work/pictures" "$program"
     /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$work/pictures" "$sources" "$program_pid" "${locale%_*}" ||
-        { cat "$work/program.log"; fail "the program as a screen reader meets it under LANG=$locale.UTF-8"; }
+        fail "the program as a screen reader meets it under LANG=$locale.UTF-8"
     kill "$program_pid" && wait "$program_pid" || true
 done

@@ -114,11 +114,12 @@ xprop -id "$window" WM_CLASS | grep -qF "\"$(key StartupWMClass "$launcher")\"" 
 # Square 0 shows its plain light colour, read from no file; a real click on it shows the installed
 # knight picture: the pictures are found from Path=.
 convert -size 70x70 xc:'rgb(192,192,128)' "$work/first.png"
-wait_until_square_0_shows "$work/first.png"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+wait_until shows $((X + 1)) $((Y + 1)) "$work/first.png" || fail "square 0 does not show its first colour"
 xdotool mousemove --window "$window" 36 36 click 1
-wait_until_square_0_shows "$pictures/vilo.bmp"
+wait_until shows $((X + 1)) $((Y + 1)) "$pictures/vilo.bmp" || fail "square 0 does not show the knight"
 kill -0 "$program_pid" || fail "the program has stopped"
-[[ ! -s $work/program.log && ! -s $work/program.out ]] || { cat "$work/program."*; fail "the program wrote to its output"; }
+[[ ! -s $work/program.log && ! -s $work/program.out ]] || { cat "$work/program.out"; fail "the program wrote to its output"; }
 echo "the installed program started from its launcher and showed the knight"
 
 # ---- the installed program started from another folder, under a German desktop and then in
@@ -130,7 +131,7 @@ for locale in de_DE C; do
     kill "$program_pid" && wait "$program_pid" || true
     LANG=$locale.UTF-8 start_program "$elsewhere" "$prefix/bin/tessk-research"
     xdotool mousemove --window "$window" 36 36 click 1
-    for _ in $(seq 50); do [[ -s $work/program.log ]] && break; sleep 0.2; done
+    wait_until test -s "$work/program.log"
     report=$(cat "$work/program.log")
     [[ $locale != de_DE || $report == *"„vilo.bmp“ aus dem Ordner „$elsewhere“ kann nicht angezeigt werden: Die Datei gibt es nicht."*"in „$pictures“ installiert"* ]] ||
         fail "the German report: $report"
