@@ -20,7 +20,10 @@ fail() {
     exit 1
 }
 # wait_until COMMAND...: runs COMMAND until it succeeds, for 30 seconds at most.
-wait_until() { for _ in {1..300}; do "$@" && return 0; sleep 0.1; done && false; }
+wait_until() {
+    local end=$((SECONDS + 30))
+    until "$@"; do ((SECONDS < end)) || return 1; sleep 0.1; done
+}
 
 # Starts Xvfb on a free display and exports DISPLAY.
 start_xvfb() {
