@@ -98,11 +98,10 @@ icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr
 xprop -id "$window" WM_CLASS | grep -qF "\"$(key StartupWMClass "$launcher")\"" ||
     fail "StartupWMClass= does not match $(xprop -id "$window" WM_CLASS)"
 
-# Square 0 shows its plain light colour, read from no file; a real click on it shows the installed
-# knight picture: the pictures are found from Path=.
-convert -size 70x70 xc:'rgb(192,192,128)' "$work/first.png"
+# Square 0 shows its plain light colour, read from no file, which is the empty square's picture; a
+# real click on it shows the installed knight picture: the pictures are found from Path=.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-wait_until shows $((X + 1)) $((Y + 1)) "$work/first.png" || fail "square 0 does not show its first colour"
+wait_until shows $((X + 1)) $((Y + 1)) "$pictures/vi.bmp" || fail "square 0 does not show its first colour"
 xdotool mousemove --window "$window" 36 36 click 1
 wait_until shows $((X + 1)) $((Y + 1)) "$pictures/vilo.bmp" || fail "square 0 does not show the knight"
 kill -0 "$program_pid" || fail "the program has stopped"
@@ -118,7 +117,7 @@ for locale in de_DE C; do
     kill "$program_pid" && wait "$program_pid" || true
     LANG=$locale.UTF-8 start_program "$elsewhere" "$prefix/bin/tessk-research"
     xdotool mousemove --window "$window" 36 36 click 1
-    wait_until test -s "$work/program.log"
+    wait_until test -s "$work/program.log" || fail "no report on standard error"
     report=$(cat "$work/program.log")
     [[ $locale != de_DE || $report == *"„vilo.bmp“ aus dem Ordner „$elsewhere“ kann nicht angezeigt werden: Die Datei gibt es nicht."*"in „$pictures“ installiert"* ]] ||
         fail "the German report: $report"
