@@ -118,30 +118,21 @@ std::string PrintfText(double value)
     return text;
 }
 
-// The chain of additions in ascending square order, against the program's sum and text.
-TEST(SumText, MatchesTheSquareBySquareChainOnRandomBoards)
+// The chain of additions in ascending square order, bit for bit, on boards of every density.
+TEST(WeightedSum, IsTheSquareBySquareChainOnRandomBoards)
 {
     std::mt19937 random(20261206);
-    int boardsWhereGroupingShows = 0;
     for (int trial = 0; trial < 20000; ++trial) {
         Board board;
-        std::array<int, 5> counts{};
         double chain = 0;
         const auto density = random() % 65;
         for (const Index index : board::kAllSquares) {
-            const auto code = static_cast<int>(random() % 64 < density ? 1 + random() % 4 : 0);
+            const auto code = static_cast<std::size_t>(random() % 64 < density ? 1 + random() % 4 : 0);
             board.StoreCode(index, static_cast<PieceCode>(code));
-            ++counts[static_cast<std::size_t>(code)];
-            chain += std::array{ 0.0, 1.0 / 32, 1.0 / 16, 1.0 / 14, 1.0 / 8 }[static_cast<std::size_t>(code)];
+            chain += std::array{ 0.0, 1.0 / 32, 1.0 / 16, 1.0 / 14, 1.0 / 8 }[code];
         }
         ASSERT_EQ(board::WeightedSum(board), chain) << "trial " << trial;
-        board::DecimalTextBuffer buffer;
-        ASSERT_EQ(board::SumText(board, buffer), PrintfText(chain)) << "trial " << trial;
-        ASSERT_EQ(board::SumText(board), PrintfText(chain)) << "trial " << trial;
-        boardsWhereGroupingShows +=
-            PrintfText(counts[1] / 32.0 + counts[2] / 16.0 + counts[3] / 14.0 + counts[4] / 8.0) != PrintfText(chain);
     }
-    EXPECT_GT(boardsWhereGroupingShows, 50) << "the boards must be varied enough to tell the order apart";
 }
 
 TEST(DecimalText, RoundsAnyDoubleLikePrintf)

@@ -11,11 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
-
-#ifndef Q_OS_WIN
-#include <sys/stat.h>
-#endif
 
 #include <memory>
 #include <string_view>
@@ -57,63 +52,8 @@ public:
 
     void Remove(std::string_view name) const { QFile::remove(Path(name)); }
 
-    // Puts something other than a good picture under the name; the kinds are
-    // the rows of the loader's test. "cut:N" keeps the first N bytes of the good file.
-    void Plant(std::string_view name, const QString& kind) const
-    {
-        const QString path = Path(name);
-        Write(name);
-        QFile file(path);
-        QByteArray good = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        file.remove();
-        const auto writeBytes = [&](const QByteArray& bytes) {
-            QFile out(path);
-            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
-        };
-        const auto patch32 = [&](qsizetype offset, qint32 value) { qToLittleEndian(value, good.data() + offset); };
-        const auto otherFormat = [&](const QString& target) {
-            QImage image(70, 70, QImage::Format_RGB32);
-            image.fill(ColourOf(name));
-            image.save(target, "PNG");
-        };
-        if (kind == "good bitmap" || kind == "unreadable") {
-            writeBytes(good);
-            if (kind == "unreadable")
-                QFile::setPermissions(path, {});
-        } else if (kind == "empty" || kind.startsWith("cut:")) {
-            writeBytes(good.left(kind.mid(4).toInt()));
-        } else if (kind == "random bytes") {
-            QByteArray noise(3000, '\0');
-            for (qsizetype i = 0; i < noise.size(); ++i)
-                noise[i] = static_cast<char>((i * 7919 + 13) % 251);
-            writeBytes(noise);
-        } else if (kind == "folder") {
-            QDir(folder_.path()).mkdir(QFileInfo(path).fileName());
-        } else if (kind == "dangling link") {
-            QFile::link(folder_.filePath("gone.bmp"), path);
-        } else if (kind == "link to good bitmap") {
-            writeBytes(good);
-            QFile::rename(path, folder_.filePath("target.bmp"));
-            QFile::link(folder_.filePath("target.bmp"), path);
-        } else if (kind.startsWith("link to /dev/")) {
-            QFile::link(kind.mid(8), path);
-#ifndef Q_OS_WIN
-        } else if (kind == "named pipe") {
-            ::mkfifo(QFile::encodeName(path).constData(), 0644);
-#endif
-        } else if (kind == "negative width") {
-            patch32(18, -70);
-            writeBytes(good);
-        } else if (kind == "png content" || kind == "stray other extension") {
-            otherFormat(kind == "png content" ? path : path + ".png");
-        }
-    }
-
     // As the report writes it.
-    [[nodiscard]] QString Folder() const
-    {
-        return QDir::toNativeSeparators(folder_.path());
-    }
+    [[nodiscard]] QString Folder() const { return QDir::toNativeSeparators(folder_.path()); }
 
 private:
     QString previous_;
