@@ -51,8 +51,8 @@ std::variant<QImage, QString> Decode(QByteArray& bytes)
         return ClaimsTooMuch(claimed.width(), claimed.height());
     // Qt's decoder of run-length bitmaps writes only the pixels the data codes, and a jump or an
     // early end of a row leaves the rest as the memory held them. Given a picture of the right size
-    // and kind to fill, it fills that one: the pixels skipped keep the colour of index 0, as on
-    // Windows, and the same file always shows the same picture.
+    // and kind to fill, it fills that one: the pixels skipped keep the colour of index 0, and the
+    // same file always shows the same picture.
     QImage image;
     if (format == "bmp" && claimed.isValid()) {
         image = QImage(claimed, QImage::Format_Indexed8);
