@@ -5,6 +5,7 @@
 // a floor measured in the same run.
 
 #include "benchmarks.h"
+#include "pairedbenchmark.h"
 #include "spawnactions.h"
 
 #include "board/weightedsum.h"
@@ -20,6 +21,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -43,17 +45,28 @@ void SumTextOf(benchmark::State& state, const board::Board& board)
         benchmark::DoNotOptimize(board::SumText(board));
 }
 
+constexpr int kSumTextsPerSample = 20'000;
+constexpr int kSumTextPairsPerRun = 25;
+
+Side SumTexts(const board::Board& board)
+{
+    return
+        [board] { return PerUnit(kSumTextsPerSample, [&board] { benchmark::DoNotOptimize(board::SumText(board)); }); };
+}
+
 // What any text of the sum costs, which SumText cannot avoid: the board added up, the double's
 // shortest round-trip digits from std::to_chars (the same kind of work as SumText's rounding:
 // multiplications of 64-bit words and a few digits written at a time), and a string of them.
-void SumTextFloorOf(benchmark::State& state, const board::Board& board)
+Side SumTextFloors(const board::Board& board)
 {
-    for (auto _ : state) {
-        std::array<char, 32> digits{};
-        char* end = std::to_chars(digits.data(), digits.data() + digits.size(), board::WeightedSum(board)).ptr;
-        std::string text(digits.data(), end);
-        benchmark::DoNotOptimize(text);
-    }
+    return [board] {
+        return PerUnit(kSumTextsPerSample, [&board] {
+            std::array<char, 32> digits{};
+            char* end = std::to_chars(digits.data(), digits.data() + digits.size(), board::WeightedSum(board)).ptr;
+            std::string text(digits.data(), end);
+            benchmark::DoNotOptimize(text);
+        });
+    };
 }
 
 // A script of clicks on squares in a scrambled order, a "sum" every 16 lines
@@ -84,39 +97,50 @@ int DriverScript()
     return file;
 }
 
+// The driver's script, shared by the driver and its floor; closed with the last of them.
+class Script {
+public:
+    Script() : file_(DriverScript()) {}
+    ~Script()
+    {
+        if (file_ >= 0)
+            close(file_);
+    }
+    Script(const Script&) = delete;
+    Script& operator=(const Script&) = delete;
+
+    [[nodiscard]] int File() const { return file_; }
+
+private:
+    int file_;
+};
+
 // One run of the program over the script, its answers going to /dev/null: board-driver or its
 // floor. The time taken is the processor time the process used (user and system, from wait4), which
 // other work on the machine changes far less than the time on the clock.
-void DriverThroughput(benchmark::State& state, const std::string& driver)
+Side DriverRuns(std::shared_ptr<const Script> script, std::string driver)
 {
-    const int script = DriverScript();
-    if (script < 0) {
-        state.SkipWithError("cannot write the driver's script");
-        return;
-    }
-    SpawnActions actions;
-    actions.Copy(script, STDIN_FILENO);
-    actions.Silence();
-    std::string program = driver;
-    std::array<char*, 2> argv{ program.data(), nullptr };
-    for (auto _ : state) {
-        lseek(script, 0, SEEK_SET);
+    return [script = std::move(script), driver = std::move(driver)]() -> Outcome {
+        if (script->File() < 0)
+            return std::string("cannot write the driver's script");
+        SpawnActions actions;
+        actions.Copy(script->File(), STDIN_FILENO);
+        actions.Silence();
+        std::string program = driver;
+        std::array<char*, 2> argv{ program.data(), nullptr };
+        lseek(script->File(), 0, SEEK_SET);
         pid_t pid = -1;
         int status = -1;
         rusage usage{};
         if (posix_spawn(&pid, program.c_str(), actions.Get(), nullptr, argv.data(), environ) == 0)
             wait4(pid, &status, 0, &usage);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError((driver + " failed").c_str());
-            break;
-        }
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            return driver + " failed";
         const auto seconds = [](const timeval& time) {
             return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
         };
-        state.SetIterationTime(seconds(usage.ru_utime) + seconds(usage.ru_stime));
-    }
-    state.SetItemsProcessed(state.iterations() * kDriverCommands);
-    close(script);
+        return Sample{ seconds(usage.ru_utime) + seconds(usage.ru_stime) };
+    };
 }
 
 } // namespace
@@ -128,18 +152,15 @@ void RegisterBoardBenchmarks(const Programs& programs)
     // Each kind and empty squares in turn; then every square holding a piece.
     const board::Board mixed = BoardOf([](int square) { return static_cast<PieceCode>(square * 3 % 5); });
     const board::Board full = BoardOf([](int square) { return static_cast<PieceCode>(square % 4 + 1); });
-    for (const auto& [name, board] :
-         { std::pair{ kSumTextEmpty, empty }, std::pair{ kSumTextMixed, mixed }, std::pair{ kSumTextFull, full } })
+    for (const auto& [name, board] : { std::pair{ kSumTextEmpty, empty }, std::pair{ kSumTextMixed, mixed } })
         benchmark::RegisterBenchmark(name, SumTextOf, board)->Repetitions(kRepetitions)->MinTime(0.1);
-    benchmark::RegisterBenchmark(kSumTextFloor, SumTextFloorOf, full)->Repetitions(kRepetitions)->MinTime(0.1);
+    RegisterPair(kSumTextFull, kSumTextPairsPerRun, benchmark::kNanosecond, SumTexts(full), SumTextFloors(full))
+        ->Repetitions(kRepetitions);
 
-    for (const auto& [name, program] :
-         { std::pair{ kDriver, programs.boardDriver }, std::pair{ kDriverFloor, programs.driverFloor } })
-        benchmark::RegisterBenchmark(name, DriverThroughput, program)
-            ->UseManualTime()
-            ->Iterations(1)
-            ->Repetitions(kRepetitions)
-            ->Unit(benchmark::kMillisecond);
+    const auto script = std::make_shared<const Script>();
+    RegisterPair(kDriver, 1, benchmark::kMillisecond, DriverRuns(script, programs.boardDriver),
+                 DriverRuns(script, programs.driverFloor), kDriverCommands)
+        ->Repetitions(kRepetitions);
 }
 
 } // namespace bench

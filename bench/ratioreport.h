@@ -25,9 +25,8 @@ public:
 
 private:
     [[nodiscard]] const Run* medianOf(const char* name) const;
-    // The median's time on the clock, or the processor time of this process.
+    // The median's time, as the benchmark took it.
     [[nodiscard]] std::optional<double> secondsOf(const char* name) const;
-    [[nodiscard]] std::optional<double> cpuSecondsOf(const char* name) const;
     [[nodiscard]] std::optional<double> counterOf(const char* name, const char* counter) const;
     void printTargets();
 

@@ -7,6 +7,7 @@
 
 #include "benchmarks.h"
 #include "firstframewatch.h"
+#include "pairedbenchmark.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,25 +19,33 @@
 #include <fstream>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace bench {
 namespace {
 
-constexpr int kStartsPerRun = 2;
+// One start, to the first frame on the clock.
+Outcome StartOf(FirstFrameWatch& watch, const std::vector<std::string>& command, const std::string& folder)
+{
+    const std::optional<StartUp> startUp = watch.Run(command, folder);
+    if (!startUp)
+        return watch.Error();
+    return Sample{ std::chrono::duration<double>(startUp->toFirstFrame).count(), startUp->peakResidentKiB };
+}
 
 void StartUpOf(benchmark::State& state, FirstFrameWatch* watch, const std::vector<std::string>& command,
                const std::string& folder)
 {
     long peakKiB = 0;
     for (auto _ : state) {
-        const std::optional<StartUp> startUp = watch->Run(command, folder);
-        if (!startUp) {
-            state.SkipWithError(watch->Error().c_str());
+        const Outcome start = StartOf(*watch, command, folder);
+        if (const auto* failure = std::get_if<std::string>(&start)) {
+            state.SkipWithError(failure->c_str());
             return;
         }
-        state.SetIterationTime(std::chrono::duration<double>(startUp->toFirstFrame).count());
-        peakKiB = std::max(peakKiB, startUp->peakResidentKiB);
+        state.SetIterationTime(std::get<Sample>(start).seconds);
+        peakKiB = std::max(peakKiB, std::get<Sample>(start).peakResidentKiB);
     }
     constexpr double kBytesPerKiB = 1024;
     state.counters[kPeakMemory] = benchmark::Counter(static_cast<double>(peakKiB) * kBytesPerKiB,
@@ -72,16 +81,19 @@ void InstructionsOf(benchmark::State& state, FirstFrameWatch* watch, std::vector
 
 void RegisterStartUpBenchmarks(const Programs& programs, FirstFrameWatch& watch)
 {
-    const auto add = [&](const char* name, const std::vector<std::string>& command) {
-        benchmark::RegisterBenchmark(name, StartUpOf, &watch, command, programs.pictures)
-            ->UseManualTime()
-            ->Iterations(kStartsPerRun)
-            ->Repetitions(kStartUpRepetitions)
-            ->Unit(benchmark::kMillisecond);
+    const auto starts = [&watch, folder = programs.pictures](const std::vector<std::string>& command) -> Side {
+        return [&watch, folder, command] { return StartOf(watch, command, folder); };
     };
-    add(kStartUp, { programs.tesskResearch });
-    add(kStartUpFloor, { programs.bareWindow });
-    add(kStartUpCaptioned, { programs.bareWindow, "reset" });
+    RegisterPair(kStartUp, 1, benchmark::kMillisecond, starts({ programs.tesskResearch }),
+                 starts({ programs.bareWindow, "reset" }))
+        ->Repetitions(kStartUpRepetitions);
+    // The empty window alone, for comparison.
+    benchmark::RegisterBenchmark(kStartUpFloor, StartUpOf, &watch, std::vector{ programs.bareWindow },
+                                 programs.pictures)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(kStartUpRepetitions)
+        ->Unit(benchmark::kMillisecond);
     for (const auto& [name, command] :
          { std::pair{ kStartUpInstructions, std::vector{ programs.tesskResearch } },
            std::pair{ kStartUpCaptionedInstructions, std::vector<std::string>{ programs.bareWindow, "reset" } } })

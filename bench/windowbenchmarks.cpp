@@ -6,6 +6,7 @@
 // and showing the same sums in the same text box.
 
 #include "benchmarks.h"
+#include "pairedbenchmark.h"
 
 #include "board/weightedsum.h"
 #include "window/form/form1.h"
@@ -24,7 +25,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
-#include <utility>
+#include <tuple>
 #include <variant>
 
 namespace bench {
@@ -89,69 +90,81 @@ bool PicturesLoad()
     return true;
 }
 
-void Click(benchmark::State& state, window::Form1* form)
+// Clicks and resets per sample: a few milliseconds of work each.
+constexpr int kClicksPerSample = 80;
+constexpr int kResetsPerSample = 2;
+constexpr int kPairsPerRun = 25;
+constexpr const char* kUnreadable = "Qt cannot read the picture";
+
+Side Clicks(window::Form1& form)
 {
-    QCoreApplication::processEvents();
-    for (auto _ : state)
-        form->C_Click(kClickedSquare);
+    return [&form] {
+        QCoreApplication::processEvents();
+        return PerUnit(kClicksPerSample, [&form] { form.C_Click(kClickedSquare); });
+    };
 }
 
-void ClickFloor(benchmark::State& state, window::Form1* form)
+Side ClickFloors(window::Form1& form)
 {
-    const std::array<Shown, kCycle> shown = ClickedFiles();
-    window::SquareButton& square = *form->C(kClickedSquare);
-    QCoreApplication::processEvents();
-    std::size_t next = 0;
-    for (auto _ : state) {
-        if (!ShowWithQtAlone(shown[next].file, square)) {
-            state.SkipWithError("Qt cannot read the picture");
-            break;
-        }
-        ShowText(*form->Text1(), shown[next].sum);
-        next = next + 1 == kCycle ? 0 : next + 1;
-    }
+    return [&form, shown = ClickedFiles(), next = std::size_t{ 0 }]() mutable {
+        window::SquareButton& square = *form.C(kClickedSquare);
+        QCoreApplication::processEvents();
+        return PerUnit(
+            kClicksPerSample,
+            [&] {
+                const bool shownWell = ShowWithQtAlone(shown[next].file, square);
+                ShowText(*form.Text1(), shown[next].sum);
+                next = next + 1 == kCycle ? 0 : next + 1;
+                return shownWell;
+            },
+            kUnreadable);
+    };
 }
 
-void Reset(benchmark::State& state, window::Form1* form)
+Side Resets(window::Form1& form)
 {
-    QCoreApplication::processEvents();
-    for (auto _ : state)
-        form->Command2_Click();
+    return [&form] {
+        QCoreApplication::processEvents();
+        return PerUnit(kResetsPerSample, [&form] { form.Command2_Click(); });
+    };
 }
 
-void ResetFloor(benchmark::State& state, window::Form1* form)
+Side ResetFloors(window::Form1& form)
 {
     std::array<QString, board::kSquareCount> files;
     for (const board::Index index : board::kAllSquares)
         files[static_cast<std::size_t>(index.Value())] = NameOf(board::Board::ResetSquare(index));
-    QCoreApplication::processEvents();
-    const QString emptySum = QString::fromStdString(board::SumText(board::Board()));
-    for (auto _ : state) {
-        for (const board::Index index : board::kAllSquares)
-            ShowWithQtAlone(files[static_cast<std::size_t>(index.Value())], *form->C(index));
-        ShowText(*form->Text1(), emptySum);
-    }
-}
-
-void Unready(benchmark::State& state, window::Form1* /*form*/)
-{
-    state.SkipWithError("the pictures cannot be loaded from the current directory");
+    return [&form, files, emptySum = QString::fromStdString(board::SumText(board::Board()))] {
+        QCoreApplication::processEvents();
+        return PerUnit(
+            kResetsPerSample,
+            [&] {
+                bool shownWell = true;
+                for (const board::Index index : board::kAllSquares)
+                    shownWell =
+                        ShowWithQtAlone(files[static_cast<std::size_t>(index.Value())], *form.C(index)) && shownWell;
+                ShowText(*form.Text1(), emptySum);
+                return shownWell;
+            },
+            kUnreadable);
+    };
 }
 
 } // namespace
 
 void RegisterWindowBenchmarks(window::Form1& form)
 {
-    using Benchmark = void (*)(benchmark::State&, window::Form1*);
-    const bool ready = PicturesLoad();
-    for (const auto& [name, run] : { std::pair<const char*, Benchmark>{ kClick, Click },
-                                     { kClickFloor, ClickFloor },
-                                     { kReset, Reset },
-                                     { kResetFloor, ResetFloor } })
-        benchmark::RegisterBenchmark(name, ready ? run : Unready, &form)
-            ->Repetitions(kRepetitions)
-            ->MinTime(0.2)
-            ->Unit(benchmark::kMicrosecond);
+    if (!PicturesLoad()) {
+        for (const char* name : { kClick, kReset })
+            benchmark::RegisterBenchmark(name, [](benchmark::State& state) {
+                state.SkipWithError("the pictures cannot be loaded from the current directory");
+            });
+        return;
+    }
+    for (const auto& [name, unit, measured, floor] :
+         { std::tuple{ kClick, benchmark::kMicrosecond, Clicks(form), ClickFloors(form) },
+           std::tuple{ kReset, benchmark::kMillisecond, Resets(form), ResetFloors(form) } })
+        RegisterPair(name, kPairsPerRun, unit, measured, floor)->Repetitions(kRepetitions);
 }
 
 } // namespace bench
