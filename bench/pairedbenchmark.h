@@ -23,18 +23,20 @@ struct Sample {
 using Outcome = std::variant<Sample, std::string>;
 using Side = std::function<Outcome()>;
 
-// The counters of a pair's row: the floor's time per unit (in the row's unit of time), the median of the ratios of
-// each pair of samples, and the peak memory of each side when they are processes.
+// The counters of a pair's row: the floor's time per unit (in the row's unit of time), the
+// median of the ratios of each pair of samples, and the peak memory of each side when they are
+// processes.
 inline constexpr const char* kFloor = "floor";
 inline constexpr const char* kRatio = "ratio";
 inline constexpr const char* kPeakMemory = "peak_memory";
 inline constexpr const char* kFloorPeakMemory = "floor_peak_memory";
 
 // Registers a benchmark that measures `measured` and `floor` back to back, `pairs` times in each
-// run (an odd number: the median is then one of them), the one first and then the other in turn. The host a benchmark
-// runs on can slow all work by half for seconds at a time; two samples taken within milliseconds of each other are
-// slowed alike, so the ratio of each pair holds where a ratio of two separately taken medians would not. The row's time
-// is the measured side's; its counters are the floor's and the ratio's, and items_per_second when each sample does
+// run (an odd number: the median is then one of them), the one first and then the other in turn.
+// The host a benchmark runs on can slow all work by half for seconds at a time; two samples taken
+// within milliseconds of each other are slowed alike, so the ratio of each pair holds where a
+// ratio of two separately taken medians would not. The row's time is the measured side's; its
+// counters are the floor's and the ratio's, and items_per_second when each sample does
 // `itemsPerSample` items of work.
 benchmark::internal::Benchmark* RegisterPair(const char* name, int pairs, benchmark::TimeUnit unit, Side measured,
                                              Side floor, std::int64_t itemsPerSample = 0);
