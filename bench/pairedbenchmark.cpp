@@ -56,12 +56,10 @@ void RunPair(benchmark::State& state, benchmark::TimeUnit unit, const Side& meas
         state.SetItemsProcessed(state.iterations() * itemsPerSample);
     state.counters[kFloor] = Median(floors) * benchmark::GetTimeUnitMultiplier(unit);
     state.counters[kRatio] = Median(ratios);
-    constexpr double kBytesPerKiB = 1024;
-    if (peakKiB > 0)
-        for (const auto& [counter, kiB] :
-             { std::pair{ kPeakMemory, peakKiB }, std::pair{ kFloorPeakMemory, floorPeakKiB } })
-            state.counters[counter] = benchmark::Counter(static_cast<double>(kiB) * kBytesPerKiB,
-                                                         benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
+    if (peakKiB > 0) {
+        state.counters[kPeakMemory] = MemoryCounter(peakKiB);
+        state.counters[kFloorPeakMemory] = MemoryCounter(floorPeakKiB);
+    }
 }
 
 } // namespace
@@ -75,6 +73,12 @@ benchmark::internal::Benchmark* RegisterPair(const char* name, int pairs, benchm
         ->UseManualTime()
         ->Iterations(pairs)
         ->Unit(unit);
+}
+
+benchmark::Counter MemoryCounter(long kiB)
+{
+    constexpr double kBytesPerKiB = 1024;
+    return { static_cast<double>(kiB) * kBytesPerKiB, benchmark::Counter::kDefaults, benchmark::Counter::kIs1024 };
 }
 
 double ProcessorSeconds()

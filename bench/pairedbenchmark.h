@@ -41,6 +41,9 @@ inline constexpr const char* kFloorPeakMemory = "floor_peak_memory";
 benchmark::internal::Benchmark* RegisterPair(const char* name, int pairs, benchmark::TimeUnit unit, Side measured,
                                              Side floor, std::int64_t itemsPerSample = 0);
 
+// A counter of memory held, given in KiB; Google Benchmark shows it in MiB ("M" for 1024²).
+benchmark::Counter MemoryCounter(long kiB);
+
 // This process's processor time, in seconds.
 double ProcessorSeconds();
 

@@ -47,9 +47,7 @@ void StartUpOf(benchmark::State& state, FirstFrameWatch* watch, const std::vecto
         state.SetIterationTime(std::get<Sample>(start).seconds);
         peakKiB = std::max(peakKiB, std::get<Sample>(start).peakResidentKiB);
     }
-    constexpr double kBytesPerKiB = 1024;
-    state.counters[kPeakMemory] = benchmark::Counter(static_cast<double>(peakKiB) * kBytesPerKiB,
-                                                     benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
+    state.counters[kPeakMemory] = MemoryCounter(peakKiB);
 }
 
 // The same start under callgrind, to the first frame: the instructions the program executed, which
