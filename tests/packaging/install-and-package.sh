@@ -20,8 +20,12 @@ unset LC_ALL LC_MESSAGES LANGUAGE # the program's language follows LANG alone, E
 export LANG=C.UTF-8
 # The value of KEY in a launcher file.
 key() { sed -n "s/^$1=//p" "$2"; }
-# holds FILE TEXT...: FILE holds each TEXT.
-holds() { for text in "${@:2}"; do grep -qF "$text" "$1" || fail "$1 lacks $text"; done; }
+# holds [-x] FILE TEXT...: FILE holds each TEXT (with -x, as a whole line).
+holds() {
+    local whole=
+    [[ $1 == -x ]] && whole=x && shift
+    for text in "${@:2}"; do grep -q"${whole}"F -- "$text" "$1" || fail "$1 lacks $text"; done
+}
 
 # Every file an install holds, relative to its prefix.
 expected_files() {
@@ -72,7 +76,7 @@ for section in NAME SYNOPSIS DESCRIPTION KEYBOARD ENVIRONMENT FILES "EXIT STATUS
 done
 
 pictures="$prefix/share/tessk-research/pictures"
-holds "$launcher" "Path=$pictures" "Exec=\"$prefix/bin/tessk-research\"" "Icon=$app_id"
+holds -x "$launcher" "Path=$pictures" "Exec=\"$prefix/bin/tessk-research\"" "Icon=$app_id"
 holds "$metainfo" "<id>$app_id</id>" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
     "<release version=\"$version\""
 
@@ -158,5 +162,5 @@ diff <(expected_files | sed 's|^|usr/|') <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ 
 
 dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$app_id.desktop" >"$work/$app_id.desktop"
 desktop-file-validate "$work/$app_id.desktop" || fail "desktop-file-validate on the package's launcher"
-holds "$work/$app_id.desktop" Path=/usr/share/tessk-research/pictures Exec=/usr/bin/tessk-research
+holds -x "$work/$app_id.desktop" Path=/usr/share/tessk-research/pictures Exec=/usr/bin/tessk-research
 echo "$(basename "$deb"): $depends"
