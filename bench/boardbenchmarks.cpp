@@ -55,8 +55,8 @@ Side SumTexts(const board::Board& board)
 }
 
 // What any text of the sum costs, which SumText cannot avoid: the board added up, the double's
-// shortest round-trip digits from std::to_chars (the same kind of work as SumText's rounding:
-// multiplications of 64-bit words and a few digits written at a time), and a string of them.
+// shortest round-trip digits from std::to_chars (the same kind of work as SumText's rounding,
+// which std::to_chars does too), and a string of them.
 Side SumTextFloors(const board::Board& board)
 {
     return [board] {

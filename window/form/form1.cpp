@@ -50,10 +50,7 @@ QFont FontOfSize(double points, bool bold)
 // The sum's text with the decimal separator of the user's locale.
 QString LocalSumText(const board::Board& board)
 {
-    board::DecimalTextBuffer buffer;
-    const std::string_view sum = board::SumText(board, buffer);
-    QString text = QString::fromLatin1(sum.data(), static_cast<qsizetype>(sum.size()));
-    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return QString::fromStdString(board::SumText(board)).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 // What a square holds, as a screen reader says it after the square's place.
