@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
+#include "window/accessibility/accessiblelineedit.h"
 #include "window/form/applicationiconengine.h"
 #include "window/form/form1.h"
 #include "window/form/translations.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 
@@ -16,6 +18,8 @@ int main(int argc, char* argv[]) // NOLINT(modernize-avoid-c-arrays): the signat
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSK_APP_ID));
     QApplication::setWindowIcon(QIcon(new window::ApplicationIconEngine));
     window::InstallTranslations();
+    // Text1's screen-reader interface in place of Qt's own, whose queries can hang a screen reader.
+    QAccessible::installFactory(&window::AccessibleLineEdit::Create);
 
     window::Form1 form1;
     form1.show();

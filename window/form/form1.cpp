@@ -7,11 +7,9 @@
 #include "drawings/piecepictures.h"
 #include "formdescription.h"
 #include "squarebutton.h"
-#include "window/accessibility/accessiblelineedit.h"
 #include "window/accessibility/accessiblename.h"
 #include "window/pictureloading/picturefile.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -138,7 +136,6 @@ QPushButton* Form1::createButton(const ControlDescription& description, void (Fo
 
 QLineEdit* Form1::createTextBox(const ControlDescription& description)
 {
-    QAccessible::installFactory(&AccessibleLineEdit::Create); // Qt's own can hang a screen reader
     auto* text = new QLineEdit(this);
     text->setGeometry(description.Geometry());
     text->setFont(FontOfSize(kText1FontPoints, false));
