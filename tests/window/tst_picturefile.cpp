@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "picturefolder.h"
+#include "window/pictureloading/filebytes.h"
 #include "window/pictureloading/picturefile.h"
 
 #include <QBuffer>
@@ -126,6 +127,8 @@ private slots:
 
     void loadsOrExplains_data();
     void loadsOrExplains();
+    void readsAFileThatChangesWhileRead_data();
+    void readsAFileThatChangesWhileRead();
 
 private:
     std::unique_ptr<PictureFolder> pictures_;
@@ -268,6 +271,55 @@ void tst_PictureFile::loadsOrExplains()
     QCOMPARE(error->folder, pictures_->Folder());
     QVERIFY2(error->reason.contains(reason), qPrintable(error->reason));
     QVERIFY(error->Message().contains(error->folder));
+}
+
+void tst_PictureFile::readsAFileThatChangesWhileRead_data()
+{
+    QTest::addColumn<qint64>("measured");
+    QTest::addColumn<qint64>("finalSize");
+    QTest::addColumn<bool>("refused");
+    constexpr qint64 kCap = 1000;
+    QTest::newRow("grows within the cap") << qint64{ 100 } << qint64{ 900 } << false;
+    QTest::newRow("grows to the cap") << qint64{ 100 } << kCap << false;
+    QTest::newRow("grows one byte past the cap") << qint64{ 100 } << kCap + 1 << true;
+    QTest::newRow("grows far past the cap") << qint64{ 100 } << 3 * kCap << true;
+    QTest::newRow("shrinks") << qint64{ 900 } << qint64{ 100 } << false;
+    QTest::newRow("was measured past the cap") << kCap + 1 << qint64{ 10 } << true;
+}
+
+// Another program writes to the file while it is read: after every read it has grown (or shrunk) by
+// up to 200 bytes towards its final size, faster than the reads of at most 64 bytes take it in.
+void tst_PictureFile::readsAFileThatChangesWhileRead()
+{
+    QFETCH(qint64, measured);
+    QFETCH(qint64, finalSize);
+    QFETCH(bool, refused);
+    const auto byteAt = [](qint64 offset) { return static_cast<char>(offset % 251); };
+    qint64 size = measured;
+    qint64 position = 0;
+    const auto readSome = [&](char* into, qint64 count) -> std::variant<qint64, QString> {
+        const qint64 got = std::clamp<qint64>(size - position, 0, std::min<qint64>(count, 64));
+        for (qint64 i = 0; i < got; ++i)
+            into[i] = byteAt(position + i);
+        position += got;
+        size += std::clamp<qint64>(finalSize - size, -200, 200);
+        return got;
+    };
+
+    const auto result = window::ReadCapped(measured, 1000, readSome);
+    if (refused) {
+        QVERIFY(std::holds_alternative<QString>(result));
+        QVERIFY2(std::get<QString>(result).contains("larger than"), qPrintable(std::get<QString>(result)));
+        return;
+    }
+    const auto* bytesRead = std::get_if<QByteArray>(&result);
+    QVERIFY2(bytesRead, bytesRead ? "" : qPrintable(std::get<QString>(result)));
+    const QByteArray& bytes = *bytesRead;
+    QCOMPARE(bytes.size(), position); // nothing read is dropped
+    if (finalSize > measured)
+        QCOMPARE(bytes.size(), finalSize); // a file that grew is read to its new end
+    for (qint64 i = 0; i < bytes.size(); ++i)
+        QCOMPARE(bytes[i], byteAt(i));
 }
 
 QTEST_GUILESS_MAIN(tst_PictureFile)
