@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
-#include "window/accessibility/accessiblelineedit.h"
-#include "window/form/applicationiconengine.h"
-#include "window/form/form1.h"
-#include "window/form/translations.h"
+#include "accessiblelineedit.h"
+#include "applicationiconengine.h"
+#include "form1.h"
+#include "translations.h"
 
 #include <QAccessible>
 #include <QApplication>

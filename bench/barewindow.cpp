@@ -5,7 +5,7 @@
 // the size of Form1, and nothing else. Given a caption, it also shows a push
 // button with it where "reset" lies: the least that draws any text.
 
-#include "window/form/formdescription.h"
+#include "formdescription.h"
 
 #include <QApplication>
 #include <QPushButton>

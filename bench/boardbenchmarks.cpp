@@ -8,7 +8,7 @@
 #include "pairedbenchmark.h"
 #include "spawnactions.h"
 
-#include "board/weightedsum.h"
+#include "weightedsum.h"
 
 #include <benchmark/benchmark.h>
 

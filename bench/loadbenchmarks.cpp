@@ -11,7 +11,7 @@
 
 #include "benchmarks.h"
 
-#include "window/pictureloading/picturefile.h"
+#include "picturefile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,7 +8,7 @@
 #include "firstframewatch.h"
 #include "ratioreport.h"
 
-#include "window/form/form1.h"
+#include "form1.h"
 
 #include <benchmark/benchmark.h>
 

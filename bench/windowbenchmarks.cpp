@@ -8,10 +8,10 @@
 #include "benchmarks.h"
 #include "pairedbenchmark.h"
 
-#include "board/weightedsum.h"
-#include "window/form/form1.h"
-#include "window/form/squarebutton.h"
-#include "window/pictureloading/picturefile.h"
+#include "form1.h"
+#include "picturefile.h"
+#include "squarebutton.h"
+#include "weightedsum.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
-#include "drawings/indexedpalette.h"
+#include "indexedpalette.h"
 
 #include <cassert>
 #include <cstring>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
-#include "drawings/piecedrawings.h"
+#include "piecedrawings.h"
 
 #include <QBrush>
 #include <QColor>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "board/piece.h"
+#include "piece.h"
 
 #include <QRgb>
 

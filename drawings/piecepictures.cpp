@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
-#include "drawings/piecepictures.h"
+#include "piecepictures.h"
 
-#include "drawings/indexedpalette.h"
-#include "drawings/piecedrawings.h"
-#include "drawings/supersampling.h"
+#include "indexedpalette.h"
+#include "piecedrawings.h"
+#include "supersampling.h"
 
 #include <QColor>
 #include <QPainter>

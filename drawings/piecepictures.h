@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "board/piece.h"
-#include "board/square.h"
+#include "piece.h"
+#include "square.h"
 
 #include <QByteArray>
 #include <QImage>

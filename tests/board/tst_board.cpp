@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
-#include "board/weightedsum.h"
+#include "weightedsum.h"
 
 #include <gtest/gtest.h>
 

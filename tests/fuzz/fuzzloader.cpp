@@ -4,7 +4,7 @@
 // Writes each input to the file under a picture's name and loads it as a click would.
 
 #include "outcome.h"
-#include "window/pictureloading/picturefile.h"
+#include "picturefile.h"
 
 #include <QCoreApplication>
 #include <QDir>

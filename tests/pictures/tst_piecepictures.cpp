@@ -4,7 +4,7 @@
 // The generator against the committed pictures and icons. QTEST_MAIN makes a QGuiApplication here
 // while the generator runs without one, so the comparison also shows that it changes nothing.
 
-#include "drawings/piecepictures.h"
+#include "piecepictures.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "board/piece.h"
-#include "window/form/form1.h"
-#include "window/form/squarebutton.h"
+#include "form1.h"
+#include "piece.h"
+#include "squarebutton.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 
 #include "picturefolder.h"
 
-#include "board/weightedsum.h"
-#include "window/form/translations.h"
+#include "translations.h"
+#include "weightedsum.h"
 
 #include <QLibraryInfo>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
+#include "filebytes.h"
+#include "picturefile.h"
 #include "picturefolder.h"
-#include "window/pictureloading/filebytes.h"
-#include "window/pictureloading/picturefile.h"
 
 #include <QBuffer>
 #include <QImageWriter>

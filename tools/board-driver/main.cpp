@@ -8,9 +8,9 @@
 // Empty lines and lines starting with '#' are skipped. Any other line stops the
 // run with exit status 2 and a message naming its line number; nothing of it is done.
 
-#include "board/board.h"
-#include "board/weightedsum.h"
+#include "board.h"
 #include "command.h"
+#include "weightedsum.h"
 
 #include <cerrno>
 #include <cstdio>

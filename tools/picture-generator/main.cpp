@@ -8,10 +8,10 @@
 // The folder is made when missing. Exit status 0 when every file is written, 1 when one cannot be,
 // 2 on a wrong command line.
 
-#include "drawings/piecepictures.h"
+#include "piecepictures.h"
 
-#include "board/piece.h"
-#include "board/square.h"
+#include "piece.h"
+#include "square.h"
 
 #include <QBuffer>
 #include <QByteArray>

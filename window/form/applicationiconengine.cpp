@@ -3,7 +3,7 @@
 
 #include "applicationiconengine.h"
 
-#include "drawings/piecepictures.h"
+#include "piecepictures.h"
 
 #include <QPainter>
 #include <QRect>

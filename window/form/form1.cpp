@@ -3,12 +3,12 @@
 
 #include "form1.h"
 
-#include "board/weightedsum.h"
-#include "drawings/piecepictures.h"
+#include "accessiblename.h"
 #include "formdescription.h"
+#include "picturefile.h"
+#include "piecepictures.h"
 #include "squarebutton.h"
-#include "window/accessibility/accessiblename.h"
-#include "window/pictureloading/picturefile.h"
+#include "weightedsum.h"
 
 #include <QApplication>
 #include <QImage>

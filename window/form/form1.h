@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "board/board.h"
+#include "board.h"
 
 #include <QWidget>
 

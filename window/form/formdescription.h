@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "board/square.h"
+#include "square.h"
 
 #include <QRect>
 #include <QSize>
