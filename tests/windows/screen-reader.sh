@@ -38,7 +38,7 @@ grep -qxF "$expected" "$work/window" || fail "the window's element reads '$(sed 
 echo "the window's element: $(sed -n 2p "$work/window")"
 
 status=0
-wine "$probe" tessk-research 10 1 >"$work/below" 2>"$work/probe.log" || status=$?
+wine "$probe" tessk-research 10 child >"$work/below" 2>"$work/probe.log" || status=$?
 ((status != 0)) || fail "Wine now answers below the window: $(tr '\n' ' ' <"$work/below")- check the squares here"
 grep -qF "no answer within 10 s to UiaNavigate to the first child of 'tessk-research'" "$work/probe.log" ||
     fail "the probe below the window: $(<"$work/probe.log")"

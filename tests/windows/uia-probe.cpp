@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
-// uia-probe TITLE SECONDS [DEPTH]: a program's window as a screen reader reads it through UI
+// uia-probe TITLE SECONDS [child]: a program's window as a screen reader reads it through UI
 // Automation's client API, from another process. Prints "window <TAB> process id" for the window's
-// own process, then one line for the window's element and, below it down to DEPTH levels (0 when
-// not given), one for each element found by walking to each first child and its next siblings:
+// own process, then one line for the window's element and, with "child", one for its first child:
 //   depth <TAB> control type <TAB> name <TAB> class name <TAB> framework <TAB> process id
 // A query that brings no answer within SECONDS ends the probe with status 3 and a line on standard
 // error that names the query; an answer that is an error ends it with status 2. mingw-w64's headers
@@ -33,7 +32,7 @@ enum Property : int {
     kClassName = 30012,
     kFrameworkId = 30024,
 };
-enum Direction : int { kNextSibling = 1, kFirstChild = 3 };
+constexpr int kFirstChild = 3; // NavigateDirection_FirstChild
 struct Condition {
     int type; // ConditionType_True: 0
 };
@@ -115,59 +114,50 @@ std::string Property(Node node, int property, const std::string& element)
     return text;
 }
 
-// The element in direction from node, or nullptr where there is none.
-Node Step(Node node, Direction direction, const std::string& element)
+// The first child of node, or nullptr where it has none.
+Node FirstChild(Node node, const std::string& element)
 {
     Condition always{ 0 };
     CacheRequest request{ &always, 1, nullptr, 0, nullptr, 0, 1 };
     SAFEARRAY* found = nullptr;
     BSTR tree = nullptr;
-    Begin(std::string(direction == kFirstChild ? "UiaNavigate to the first child of "
-                                               : "UiaNavigate to the next sibling of ") +
-          element);
-    Check(navigate(node, direction, &always, &request, &found, &tree), "UiaNavigate from " + element);
+    Begin("UiaNavigate to the first child of " + element);
+    Check(navigate(node, kFirstChild, &always, &request, &found, &tree), "UiaNavigate from " + element);
     SysFreeString(tree);
-    Node next = nullptr;
+    Node child = nullptr;
     if (found != nullptr) {
         LONG first[2] = { 0, 0 };
         VARIANT cell;
         VariantInit(&cell);
         Check(SafeArrayGetElement(found, first, &cell), "reading UiaNavigate's answer");
-        Check(nodeFromVariant(&cell, &next), "UiaHUiaNodeFromVariant");
+        Check(nodeFromVariant(&cell, &child), "UiaHUiaNodeFromVariant");
         SafeArrayDestroy(found);
     }
-    return next;
+    return child;
 }
 
-// Prints node and, down to depth more levels, the elements below it.
-void Walk(Node node, int level, int depth)
+// Prints node's line, and returns its name.
+std::string Print(Node node, int depth)
 {
     const std::string name = Property(node, kName, "an element");
-    std::printf("%d\t%s\t%s\t%s\t%s\t%s\n", level, Property(node, kControlType, name).c_str(), name.c_str(),
+    std::printf("%d\t%s\t%s\t%s\t%s\t%s\n", depth, Property(node, kControlType, name).c_str(), name.c_str(),
                 Property(node, kClassName, name).c_str(), Property(node, kFrameworkId, name).c_str(),
                 Property(node, kProcessId, name).c_str());
     std::fflush(stdout);
-    if (level == depth)
-        return;
-    for (Node child = Step(node, kFirstChild, "'" + name + "'"); child != nullptr;) {
-        Walk(child, level + 1, depth);
-        Node const next = Step(child, kNextSibling, "an element below '" + name + "'");
-        nodeRelease(child);
-        child = next;
-    }
+    return name;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: uia-probe TITLE SECONDS [DEPTH]\n");
+    if (argc < 3 || argc > 4 || (argc == 4 && std::string(argv[3]) != "child")) {
+        std::fprintf(stderr, "usage: uia-probe TITLE SECONDS [child]\n");
         return 2;
     }
     const std::string title = argv[1];
     const auto limit = std::chrono::seconds(std::atoi(argv[2]));
-    const int depth = argc == 4 ? std::atoi(argv[3]) : 0;
+    const bool child = argc == 4;
     HMODULE const library = LoadLibraryW(L"uiautomationcore.dll");
     if (library == nullptr) {
         std::fprintf(stderr, "uia-probe: cannot load uiautomationcore.dll\n");
@@ -189,11 +179,17 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     Begin("UiaNodeFromHandle on '" + title + "'");
-    std::thread client([window, depth, &title] {
+    std::thread client([window, child, &title] {
         CoInitializeEx(nullptr, COINIT_MULTITHREADED);
         Node root = nullptr;
         Check(nodeFromHandle(window, &root), "UiaNodeFromHandle on '" + title + "'");
-        Walk(root, 0, depth);
+        const std::string name = Print(root, 0);
+        if (child) {
+            if (Node const first = FirstChild(root, "'" + name + "'")) {
+                Print(first, 1);
+                nodeRelease(first);
+            }
+        }
         nodeRelease(root);
         finished = true;
     });
