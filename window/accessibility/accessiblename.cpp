@@ -39,9 +39,23 @@ void AnnounceName(QWidget* widget, const QString& name)
     bridge.send(notice);
 }
 
+#elif defined(Q_OS_WIN)
+
+// Qt 6.4's UI Automation provider raises the name-change event for combo boxes only, so a screen
+// reader on Windows hears nothing when a square's piece changes. A value change with a text value,
+// though, it raises as a UI Automation notification that carries the text, which Narrator and NVDA
+// speak at once: the new name goes that way, for the control that has the focus, as a screen reader
+// speaks a name change of the focused control only.
+void AnnounceName(QWidget* widget, const QString& name)
+{
+    if (!QAccessible::isActive() || !widget->hasFocus())
+        return;
+    QAccessibleValueChangeEvent notice(widget, name);
+    QAccessible::updateAccessibility(&notice);
+}
+
 #else
 
-// Elsewhere (UI Automation on Windows) Qt's own notice of the change serves.
 void AnnounceName(QWidget* /*widget*/, const QString& /*name*/) {}
 
 #endif
