@@ -128,6 +128,17 @@ plain_uninstall() {
     return $status
 }
 setup() { wine "$new-setup.exe" /S "$@"; }
+# A person at the screen: the installer asks, in German, to close the program; the person cancels.
+person_cancels() {
+    wine "$@" &
+    local asker=$! status=0
+    wait_until eval 'xdotool search --onlyvisible --name "^Installation von tessk-research$" >/dev/null' ||
+        fail "no question to close the program"
+    # The question may show before it takes keys: Escape until it has gone.
+    wait_until eval "xdotool key Escape; sleep 0.5; ! kill -0 $asker 2>/dev/null" || fail "the question stayed"
+    wait $asker || status=$?
+    return $status
+}
 msi() { wine msiexec "$@" /qn; }
 
 # States a case starts from, besides what the cases before it left.
@@ -198,6 +209,7 @@ cases=(
     "install while the program runs           | program_runs                 | setup                 | 32   | unchanged"
     "quiet uninstall while the program runs   | program_runs                 | quiet_uninstall       | 32   | unchanged"
     "plain uninstall while the program runs   | program_runs                 | plain_uninstall       | 0    | unchanged"
+    "a person asked to close it cancels       | program_runs                 | person_cancels '$new-setup.exe' | 32 | unchanged"
     "quiet uninstall, done when it returns    | -                            | quiet_uninstall       | 0    | nothing_left"
     "over an older version in another folder  | older_installed_in 'C:\older' | setup '/D=C:\new' | 0 | installed_in 'C:\new' && gone 'C:\older'"
     "again over itself                        | -                            | setup                 | 0    | installed_in 'C:\new'"
