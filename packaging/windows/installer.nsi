@@ -10,7 +10,7 @@
 ;   person is asked to close it; silently they end with status 32 and change nothing.
 ; - The installer first removes a previous install, wherever its entry says it is, and waits until
 ;   that is done; it stops, changing nothing more, when that fails.
-; - No file is skipped: one that cannot be written ends the install (status 2 when silent).
+; - No file is skipped: one that cannot be written ends the install, with a non-zero status.
 ; - The uninstaller keeps its entry, and ends with status 5, when a file of ours cannot be removed.
 ; - The entry's QuietUninstallString runs the uninstaller in place, so it returns only when the
 ;   uninstall is done, with the uninstall's status; the uninstaller itself and its folder go at
