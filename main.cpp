@@ -10,8 +10,15 @@
 #include <QApplication>
 #include <QIcon>
 
+#ifdef _WIN32
+#include "packaging/windows/runningmark.h"
+#endif
+
 int main(int argc, char* argv[]) // NOLINT(modernize-avoid-c-arrays): the signature main must have
 {
+#ifdef _WIN32
+    installation::HoldRunningMark();
+#endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tessk-research"));
     QApplication::setApplicationVersion(QStringLiteral(TESSK_VERSION));

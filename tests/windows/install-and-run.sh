@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 tessk-research developers
 # SPDX-License-Identifier: MIT
-# install-and-run.sh INSTALLER ZIP
-# The Windows program as a user meets it, under Wine on an Xvfb of its own, in a fresh prefix and
-# a German locale. The installer installs it silently and it is started through its Start-menu
-# shortcut; then the zip is unpacked into a folder with a non-ASCII name and started there, in a
-# Spanish locale. Each time a key and a click show their pieces' pictures and the sum (read back
-# through the clipboard), a broken picture brings the report in the user's language, naming the
-# folder it was started in, with Qt's own word for OK, and the program stays up until the close
-# button of its title bar ends it (with status 0, where the test started it itself). The silent
-# uninstall leaves nothing behind but what Windows deletes at its next start, and the zip holds no
-# DLL that the program does not load.
+# install-and-run.sh PACKAGES OLDER
+# The Windows program as a user and an administrator meet it, under Wine on an Xvfb of its own, in
+# a fresh prefix that reports Windows 10, and a German locale. PACKAGES and OLDER are the paths of
+# this version's packages and an older version's without their endings (.zip, -setup.exe, .msi).
+# - A user: the installer installs it silently and it is started through its Start-menu shortcut,
+#   and so again from the MSI; then the zip is unpacked into a folder with a non-ASCII name and
+#   started there, in a Spanish locale. Each time a key and a click show their pieces' pictures and
+#   the sum (read back through the clipboard), a broken picture brings the report in the user's
+#   language, naming the folder it was started in, with Qt's own word for OK, and the program
+#   stays up until the close button of its title bar ends it (with status 0, where the test
+#   started it itself). The zip holds no DLL that the program does not load, every program and DLL
+#   in it is hardened, and the program carries its manifest.
+# - An administrator: the table below, one case a row, each a state, a command, the status it
+#   ends with and what it leaves.
 set -euo pipefail
-installer=$(readlink -f "$1") zip=$(readlink -f "$2")
+new=$(readlink -f "$1") older=$(readlink -f "$2")
 source "$(dirname "$0")/../session.sh"
-[[ -f $installer && -f $zip ]] || fail "no installer or zip: build the target windows-packages first"
+for package in "$new".zip "$new"-setup.exe "$new".msi "$older"-setup.exe "$older".msi; do
+    [[ -f $package ]] || fail "no $package: build the target windows-packages first"
+done
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver --kill 2>/dev/null; cleanup' EXIT
+# The X server goes first: nothing may hold the test's output open once it has ended.
+trap 'kill "${tracked[@]}" 2>/dev/null; wineserver --kill 2>/dev/null; cleanup' EXIT
 
 # Wine takes the Windows locale from the Unix one, which needs to exist: one of the test's own.
 mkdir -p "$work/locale"
@@ -27,11 +34,18 @@ export LOCPATH=$work/locale LANG=de_DE.UTF-8
 unset LC_ALL LC_CTYPE LC_NUMERIC LC_MESSAGES
 start_xvfb 1280x1024x24
 wineboot --init 2>/dev/null
+# Wine 8 reports Windows 7 unless told otherwise.
+wine winecfg -v win10
 # Xvfb has no window manager: Wine draws each window's frame and title bar itself, as Windows does.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 wineserver --wait
-snapshot() { (cd "$WINEPREFIX/drive_c" && find . && sed -n 's/^\(\[[^]]*\]\).*/\1/p' ../*.reg) | LC_ALL=C sort; }
-snapshot >"$work/before"
+drive=$WINEPREFIX/drive_c
+snapshot() { (cd "$drive" && find . && sed -n 's/^\(\[[^]]*\]\).*/\1/p' ../*.reg) | LC_ALL=C sort; }
+snapshot >"$work/clean"
+name=$(basename "$new")
+# The files every install holds, as the zip holds them.
+(cd "$work" && cmake -E tar xf "$new.zip")
+(cd "$work/$name" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/files"
 
 windows_open() { (($(xdotool search --onlyvisible --name '^tessk-research$' | wc -l) == $1)); }
 click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; }
@@ -63,31 +77,170 @@ exercise() {
     copied "^$4   " || fail "the report's button is not $4: $(xclip -o -selection clipboard)"
     xdotool key Return
     sum_is 0,0625 # and the report is gone: it holds the window while it is open
+    close_window
+}
+close_window() {
+    eval "$(xdotool search --onlyvisible --name '^tessk-research$' getwindowgeometry --shell)"
+    local border=$(((WIDTH - 576) / 2))
     xdotool mousemove $((X + WIDTH - border - 12)) $((Y + border + 10)) click 1 # the close button
     wait_until windows_open 0 || fail "the close button did not close the window"
+    wait_until eval '! pgrep -f "tessk-research\.exe" >/dev/null' || fail "the program did not end"
+}
+german_report='Das Bild „viki.bmp“ aus dem Ordner „%s“ kann nicht angezeigt werden: Die Datei ist kein Bild'
+
+# --- The administrator's cases ---
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+all_users_shortcut='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\tessk-research.lnk'
+# The program's shortcut, as Windows names it: in the Start menu of all users, or in the user's
+# own, where Wine's Windows Installer puts the MSI's though the MSI is for all users.
+shortcut() {
+    local found
+    found=$(cd "$drive" && find ProgramData users -path '*/Start Menu/Programs/tessk-research.lnk' | head -n 1)
+    [[ -n $found ]] && echo "C:\\${found//\//\\}"
+}
+unix_path() { sed 's|^C:|'"$drive"'|; s|\\|/|g' <<<"$1"; }
+# The program's Apps & features entries, NSIS's or the MSI's, in reg's words: one, or none.
+entry() {
+    wine reg query "$uninstall_key" /s | tr -d '\r' |
+        awk 'BEGIN { RS = "" } /\n *DisplayName +REG_SZ +tessk-research\n/ { print; print "" }'
+}
+entry_value() { entry | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
+# Windows' exit statuses reach Unix cut to their lowest 8 bits.
+ended_with() { (($1 == $2 % 256)); }
+
+# Commands: each runs one of the packages as an administrator or a deployment tool would.
+# The entry's QuietUninstallString runs as Windows runs such a line, from a batch file.
+quiet_uninstall() {
+    printf '@%s\r\n' "$(entry_value QuietUninstallString)" >"$drive/quiet-uninstall.bat"
+    local status=0
+    wine cmd /c 'C:\quiet-uninstall.bat' || status=$?
+    rm "$drive/quiet-uninstall.bat"
+    return $status
+}
+# The uninstaller as a person may type it, without _?=: it returns at once and leaves the work to
+# its copy in the temporary folder, which is waited for here.
+plain_uninstall() {
+    local status=0
+    local uninstaller
+    uninstaller=$(entry_value UninstallString)
+    wine "${uninstaller//\"/}" /S || status=$?
+    while pgrep -f 'Un\.exe|Au_\.exe' >/dev/null; do sleep 0.2; done
+    return $status
+}
+setup() { wine "$new-setup.exe" /S "$@"; }
+# A person at the screen: the installer asks, in German, to close the program; the person cancels.
+person_cancels() {
+    wine "$@" &
+    local asker=$! status=0
+    wait_until eval 'xdotool search --onlyvisible --name "^Installation von tessk-research$" >/dev/null' ||
+        fail "no question to close the program"
+    # The question may show before it takes keys: Escape until it has gone.
+    wait_until eval "xdotool key Escape; sleep 0.5; ! kill -0 $asker 2>/dev/null" || fail "the question stayed"
+    wait $asker || status=$?
+    return $status
+}
+msi() { wine msiexec "$@" /qn; }
+
+# States a case starts from, besides what the cases before it left.
+program_runs() {
+    wine start "$(shortcut)"
+    wait_until windows_open 1 || fail "the program did not start from its shortcut"
+}
+older_installed_in() { wine "$older-setup.exe" /S "/D=$1" || fail "the older version did not install"; }
+older_msi_installed() { msi /i "$older.msi" || fail "the older MSI did not install"; }
+reports_windows() { wine winecfg -v "$1"; }
+
+# What a case leaves.
+# installed_in FOLDER: the installer's files there, an uninstaller, the shortcut, and the one entry.
+installed_in() {
+    local folder
+    folder=$(unix_path "$1")
+    [[ $(entry_value InstallLocation) == "$1" && $(entry_value DisplayVersion) == 1.00 &&
+        $(entry_value Publisher) == "tessk-research developers" &&
+        $(entry_value DisplayIcon) == "$1\\tessk-research.exe,0" &&
+        $(entry_value QuietUninstallString) == "\"$1\\uninstall"*".exe\" /S _?=$1" &&
+        $(entry | grep -c '^HKEY') == 1 ]] || { entry; return 1; }
+    diff "$work/files" <(cd "$folder" && find . -type f ! -name 'uninstall*.exe' | sed 's|^\./||' | LC_ALL=C sort) &&
+        [[ $(shortcut) == "$all_users_shortcut" ]]
+}
+gone() { [[ ! -e $(unix_path "$1") ]]; }
+# msi_installed: the MSI's files in Program Files, the shortcut, and its one entry.
+msi_installed() {
+    local folder='C:\Program Files\tessk-research'
+    [[ $(entry_value DisplayVersion) == 1.0.0 && $(entry_value Publisher) == "tessk-research developers" &&
+        $(entry_value InstallLocation) == "$folder\\" && $(entry | grep -c '^HKEY') == 1 ]] || { entry; return 1; }
+    diff "$work/files" <(cd "$(unix_path "$folder")" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) &&
+        [[ -n $(shortcut) ]]
+}
+# unchanged: the same files, times and registry keys as before the case's command.
+state() {
+    (cd "$drive" && find 'Program Files/tessk-research' older new 'ProgramData/Microsoft/Windows/Start Menu/Programs' \
+        -printf '%p %s %T@\n' 2>/dev/null || true) | LC_ALL=C sort
+    wine reg query "$uninstall_key" /s | tr -d '\r'
+}
+unchanged() { diff "$work/state" <(state); }
+# nothing_left: as before the first install, but what Windows removes at its next start, the
+# Windows Installer's own folder and registry keys that hold no product's or component's code
+# (which its first run makes), and the temporary folder, where the uninstaller's copies of itself leave their folders (a Wine server's
+# start, Wine's "next start of Windows", removes the copy before its folder, which so stays). The
+# registry reaches its file when the Wine server ends.
+nothing_left() {
+    wineserver --wait
+    local pending path
+    pending=$(grep -i '^"PendingFileRenameOperations"' "$WINEPREFIX/system.reg" || true)
+    LC_ALL=C comm -13 "$work/clean" <(snapshot) | awk '
+        BEGIN { h = "[0-9A-F]"; code = h h h h h h h h h h h h h h h h }
+        /^\.\/users\/[^\/]*\/Temp\// { next }
+        (/^\.\/windows\/Installer$/ || /\\Installer(\\|\])/) && $0 !~ code { next }
+        { print }' | while read -r path; do
+        grep -qiF "$(sed 's|^\./|C:\\\\|; s|/|\\\\|g' <<<"$path")" <<<"$pending" || { echo "left behind: $path"; exit 1; }
+    done
+}
+# runs_from_shortcut: the program starts in its folder from the shortcut and works there.
+runs_from_shortcut() {
+    wine start "$(shortcut)"
+    exercise "$drive/Program Files/tessk-research" 'C:\Program Files\tessk-research' "$german_report" OK
 }
 
-wine "$installer" /S || fail "the silent install ended with status $?"
-installed=$WINEPREFIX/drive_c/Program\ Files/tessk-research
-wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\tessk-research' >"$work/entry" || fail "no Apps & features entry"
-(($(grep -c -e 'DisplayVersion *REG_SZ *1\.00' -e 'Publisher *REG_SZ *tessk-research developers' \
-    -e 'DisplayIcon .*\\tessk-research\.exe' -e 'QuietUninstallString .*uninstall\.exe" /S' "$work/entry") == 4)) ||
-    fail "the Apps & features entry lacks a value: $(<"$work/entry")"
-# The shortcut's working folder is the one the report names.
-wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\tessk-research.lnk'
-exercise "$installed" 'C:\Program Files\tessk-research' 'Das Bild „viki.bmp“ aus dem Ordner „%s“ kann nicht angezeigt werden: Die Datei ist kein Bild' OK
-wine "$installed/uninstall.exe" /S || fail "the silent uninstall ended with status $?"
-wineserver --wait
-# The uninstaller's copy of itself in the temporary folder cannot delete itself while it runs.
-pending=$(grep -i '^"PendingFileRenameOperations"' "$WINEPREFIX/system.reg" || true)
-LC_ALL=C comm -13 "$work/before" <(snapshot) | while read -r path; do
-    grep -qiF "$(sed 's|^\./|C:\\\\|; s|/|\\\\|g' <<<"$path")" <<<"$pending" || fail "the uninstall left behind $path"
+# case | state before (after the cases above) | command | its status | what it leaves
+cases=(
+    "silent install                           | -                            | setup                 | 0    | installed_in 'C:\Program Files\tessk-research'"
+    "started from its shortcut                | -                            | runs_from_shortcut    | 0    | true"
+    "install while the program runs           | program_runs                 | setup                 | 32   | unchanged"
+    "quiet uninstall while the program runs   | program_runs                 | quiet_uninstall       | 32   | unchanged"
+    "plain uninstall while the program runs   | program_runs                 | plain_uninstall       | 0    | unchanged"
+    "a person asked to close it cancels       | program_runs                 | person_cancels '$new-setup.exe' | 32 | unchanged"
+    "quiet uninstall, done when it returns    | -                            | quiet_uninstall       | 0    | nothing_left"
+    "over an older version in another folder  | older_installed_in 'C:\older' | setup '/D=C:\new' | 0 | installed_in 'C:\new' && gone 'C:\older'"
+    "again over itself                        | -                            | setup                 | 0    | installed_in 'C:\new'"
+    "plain uninstall                          | -                            | plain_uninstall       | 0    | nothing_left"
+    "install on Windows 7                     | reports_windows win7         | setup                 | 1150 | nothing_left"
+    "MSI on Windows 7                         | reports_windows win7         | msi /i '$new.msi'     | 1603 | nothing_left"
+    "MSI install                              | -                            | msi /i '$new.msi'     | 0    | msi_installed"
+    "MSI's program from its shortcut          | -                            | runs_from_shortcut    | 0    | true"
+    "MSI uninstall                            | -                            | msi /x '$new.msi'     | 0    | nothing_left"
+    "MSI over an older MSI                    | older_msi_installed          | msi /i '$new.msi'     | 0    | msi_installed"
+    "MSI uninstall after the upgrade          | -                            | msi /x '$new.msi'     | 0    | nothing_left"
+)
+for row in "${cases[@]}"; do
+    IFS='|' read -r what before command expected after <<<"$row"
+    read -r what <<<"$what"
+    [[ $before == *[!\ -]* ]] && eval "$before"
+    state >"$work/state"
+    status=0
+    eval "$command" || status=$?
+    ended_with $status $((expected)) || fail "$what: ended with status $status, not $((expected)) (Windows' status cut to 8 bits)"
+    eval "$after" || fail "$what: it did not leave what it should ($after)"
+    # The program, where the case started it, is closed; Windows 10 again.
+    [[ $before == *program_runs* ]] && close_window
+    [[ $before == *reports_windows* ]] && reports_windows win10
+    echo "ok: $what"
 done
 
-name=$(basename "$zip" .zip)
-folder=$WINEPREFIX/drive_c/users/Zoë/Schach
+# --- The zip ---
+folder=$drive/users/Zoë/Schach
 mkdir -p "$folder"
-(cd "$folder" && cmake -E tar xf "$zip")
+(cd "$folder" && cmake -E tar xf "$new.zip")
 (cd "$folder/$name" && LANG=es_ES.UTF-8 WINEDEBUG=-all,+loaddll exec wine tessk-research.exe 2>"$work/loaded") &
 program=$!
 exercise "$folder/$name" "C:\\users\\Zoë\\Schach\\$name" \
@@ -96,4 +249,16 @@ wait "$program" || fail "closed, it ended with status $?"
 (cd "$folder/$name" && find . -name '*.dll') | while read -r dll; do
     grep -qiF "${dll##*/}" "$work/loaded" || fail "the zip brings $dll, which the program never loads"
 done
-echo "installer and zip: all checks passed"
+# Address space layout randomisation with high-entropy addresses, and no code run from data: the
+# PE header's DllCharacteristics 0x20, 0x40 and 0x100.
+(cd "$folder/$name" && find . -name '*.exe' -o -name '*.dll') | while read -r binary; do
+    flags=$(x86_64-w64-mingw32-objdump -p "$folder/$name/$binary" | sed -n 's/^DllCharacteristics[[:space:]]*//p')
+    (((16#$flags & 0x160) == 0x160)) || fail "$binary is not hardened: DllCharacteristics $flags"
+done
+# The manifest Windows reads from the program: Windows 10 and 11, per-monitor scaling, the rights
+# of whoever starts it.
+for line in 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' '>PerMonitorV2</dpiAwareness>' \
+    '>true/pm</dpiAware>' 'requestedExecutionLevel level="asInvoker"'; do
+    grep -qaF "$line" "$folder/$name/tessk-research.exe" || fail "the program's manifest lacks $line"
+done
+echo "installer, MSI and zip: all checks passed"
