@@ -13,8 +13,6 @@
 #include <zlib.h>
 
 #ifdef Q_OS_WIN
-#include <QFileInfo>
-#include <QProcess>
 #include <QScopeGuard>
 
 #include <windows.h>
@@ -28,40 +26,12 @@
 #include <fstream>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace {
 
 constexpr const char* kName = "vilo.bmp";
-#ifdef Q_OS_WIN
-
-// As another program that locks a file against reading: this test program started with
-// --lock FILE locks the whole file, says "locked" and holds it until its input ends.
-int HoldLock(const char* file)
-{
-    const std::unique_ptr<void, decltype(&::CloseHandle)> held(
-        ::CreateFileW(QString::fromLocal8Bit(file).toStdWString().c_str(), GENERIC_READ | GENERIC_WRITE,
-                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
-        &::CloseHandle);
-    OVERLAPPED whole{};
-    if (held.get() == INVALID_HANDLE_VALUE ||
-        !::LockFileEx(held.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &whole))
-        return 1;
-    std::puts("locked");
-    std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
-    return 0;
-}
-
-// Wine reads through another program's byte-range lock, and makes no links of its own.
-bool UnderWine()
-{
-    return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-#else
+#ifndef Q_OS_WIN
 
 // Whether a child that has given up root is refused the file for that reason, for the one row that
 // root would read anyway; nothing when it cannot give up root.
@@ -211,8 +181,6 @@ void tst_PictureFile::loadsOrExplains_data()
     row("port with a space", "name of a device", {}, "name:LPT9 .bmp");
     row("like a device", "no such file", {}, "name:com10.bmp");
     row("held open elsewhere", "another program has it open", good, "held open");
-    row("locked by another program", "locked it against reading", good, "locked");
-    row("link to a folder", "folder", {}, "folder link");
     // Windows drops a name's trailing dots and spaces: the loader finds the file without them, and
     // never one whose name has them.
     row("asked with a trailing dot", "", good, "asked as:vilo.bmp.");
@@ -256,8 +224,7 @@ void tst_PictureFile::loadsOrExplains_data()
 // file; for "none" nothing; for "beside" nothing, but the bytes under the name plus ".png"; for
 // "folder" a folder; for "link:T" a link to T, which holds the bytes when there are any; for "pipe"
 // a named pipe. For "name:N" the test loads N instead, for "asked as:N" it loads N with the bytes
-// under the name. On Windows, for "locked" the bytes, locked by another program; for "folder link"
-// a link to a folder; for "trailing dot" nothing, but the bytes under the name and a dot.
+// under the name. On Windows, for "trailing dot" nothing, but the bytes under the name and a dot.
 void tst_PictureFile::loadsOrExplains()
 {
     QFETCH(QString, kind);
@@ -270,8 +237,7 @@ void tst_PictureFile::loadsOrExplains()
     const QString name =
         kind.startsWith("name:") || kind.startsWith("asked as:") ? kind.mid(colon) : QString::fromLatin1(kName);
     pictures_->Remove(kName);
-    if (kind == "file" || kind == "unreadable" || kind == "held open" || kind == "locked" ||
-        kind.startsWith("asked as:"))
+    if (kind == "file" || kind == "unreadable" || kind == "held open" || kind.startsWith("asked as:"))
         write(QString::fromLatin1(kName));
     else if (kind == "beside")
         write(name + ".png");
@@ -287,16 +253,6 @@ void tst_PictureFile::loadsOrExplains()
     const std::unique_ptr<void, decltype(&::CloseHandle)> held(
         kind == "held open" ? ::CreateFileW(L"vilo.bmp", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr,
         &::CloseHandle);
-    QProcess locker;
-    if (kind == "locked") {
-        locker.start(QCoreApplication::applicationFilePath(), { "--lock", pictures_->Path(kName) });
-        QVERIFY(locker.waitForReadyRead(30000));
-        QVERIFY(locker.readAll().startsWith("locked"));
-    }
-    const auto unlock = qScopeGuard([&locker] {
-        locker.closeWriteChannel();
-        locker.waitForFinished();
-    });
     if (kind == "trailing dot") {
         // Only a name given whole, after \\?\, keeps its trailing dot.
         const std::wstring whole = L"\\\\?\\" + QDir::toNativeSeparators(pictures_->Path(kName)).toStdWString() + L".";
@@ -310,18 +266,6 @@ void tst_PictureFile::loadsOrExplains()
             ::DeleteFileW(
                 (L"\\\\?\\" + QDir::toNativeSeparators(QDir::current().filePath(kName)).toStdWString() + L".").c_str());
     });
-    if (kind == "folder link") {
-        QVERIFY(QDir::current().mkdir("folder"));
-        if (!::CreateSymbolicLinkW(L"vilo.bmp", L"folder",
-                                   SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
-            !QFileInfo::exists(name)) {
-            if (UnderWine())
-                QSKIP("Wine 8 makes no links: its CreateSymbolicLinkW makes nothing");
-            QFAIL(qPrintable(QStringLiteral("no link made: error %1").arg(::GetLastError())));
-        }
-    }
-    if (kind == "locked" && UnderWine())
-        QEXPECT_FAIL("", "Wine 8 reads through another program's byte-range lock", Abort);
 #else
     if (kind == "pipe")
         QCOMPARE(::mkfifo(kName, 0644), 0);
@@ -401,14 +345,5 @@ void tst_PictureFile::readsAFileThatChangesWhileRead()
         QCOMPARE(bytes[i], byteAt(i));
 }
 
-int main(int argc, char* argv[]) // NOLINT(modernize-avoid-c-arrays): the signature main must have
-{
-#ifdef Q_OS_WIN
-    if (argc == 3 && std::string_view(argv[1]) == "--lock")
-        return HoldLock(argv[2]);
-#endif
-    QCoreApplication application(argc, argv);
-    tst_PictureFile test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(tst_PictureFile)
 #include "tst_picturefile.moc"
