@@ -118,23 +118,6 @@ std::string PrintfText(double value)
     return text;
 }
 
-// The chain of additions in ascending square order, bit for bit, on boards of every density.
-TEST(WeightedSum, IsTheSquareBySquareChainOnRandomBoards)
-{
-    std::mt19937 random(20261206);
-    for (int trial = 0; trial < 20000; ++trial) {
-        Board board;
-        double chain = 0;
-        const auto density = random() % 65;
-        for (const Index index : board::kAllSquares) {
-            const auto code = static_cast<std::size_t>(random() % 64 < density ? 1 + random() % 4 : 0);
-            board.StoreCode(index, static_cast<PieceCode>(code));
-            chain += std::array{ 0.0, 1.0 / 32, 1.0 / 16, 1.0 / 14, 1.0 / 8 }[code];
-        }
-        ASSERT_EQ(board::WeightedSum(board), chain) << "trial " << trial;
-    }
-}
-
 TEST(DecimalText, RoundsAnyDoubleLikePrintf)
 {
     EXPECT_EQ(board::DecimalText(5e-324), "0." + std::string(323, '0') + "494065645841247");

@@ -8,10 +8,9 @@
 # program's process.
 #
 # Wine 8 answers nothing below the window of a provider that runs in a single-threaded apartment
-# and asks for COM threading, as Qt's does: the first element below it hangs the program, inside
-# Wine's uiautomationcore (the README's "On Windows" says where). The test asks for that element
-# last and expects no answer, so that the day Wine answers, the test says so and the squares can
-# be checked here too.
+# and asks for COM threading, as Qt's does (the README's "On Windows" says where and why), so the
+# window's element is all a test can read here; `uia-probe tessk-research 10 child` on Windows
+# itself reads the first square too.
 set -euo pipefail
 zip=$(readlink -f "$1") probe=$(readlink -f "$2")
 source "$(dirname "$0")/../session.sh"
@@ -36,10 +35,3 @@ pid=$(sed -n 's/^window\t//p' "$work/window")
 expected=$(printf '0\t50032\ttessk-research\twindow::Form1\tQt\t%s' "$pid")
 grep -qxF "$expected" "$work/window" || fail "the window's element reads '$(sed -n 2p "$work/window")', not '$expected'"
 echo "the window's element: $(sed -n 2p "$work/window")"
-
-status=0
-wine "$probe" tessk-research 10 child >"$work/below" 2>"$work/probe.log" || status=$?
-((status != 0)) || fail "Wine now answers below the window: $(tr '\n' ' ' <"$work/below")- check the squares here"
-grep -qF "no answer within 10 s to UiaNavigate to the first child of 'tessk-research'" "$work/probe.log" ||
-    fail "the probe below the window: $(<"$work/probe.log")"
-echo "below the window: $(<"$work/probe.log"), as Wine 8 stands"
