@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 tessk-research developers
 # SPDX-License-Identifier: MIT
-# The real program as a native Wayland client of weston. On the headless backend: it starts without
-# a word on stderr and shows squares 0 and 1 in their shades. On the x11 backend inside Xvfb, whose
-# clicks and keys reach it as Wayland input: a click, Space, "reset" and the sum read back through
-# the clipboard, then maximize and restore from Qt's own title bar with the board still answering.
+# The real program as a native Wayland client of weston, on its x11 backend inside Xvfb, whose
+# clicks and keys reach it as Wayland input: squares 0 and 1 in their shades, a click, Space,
+# "reset" and the sum read back through the clipboard, then maximize and restore from Qt's own
+# title bar with the board still answering, and not a word on stderr.
 # Usage: in-weston.sh PROGRAM PICTURES-FOLDER
 set -euo pipefail
 program=$(readlink -f "$1")
@@ -45,23 +45,8 @@ locate() {
     top=$((BASH_REMATCH[2] - 1))
 }
 
-# --- the headless backend
-start_weston headless --backend=headless-backend.so --use-pixman --debug
-run_program "$pictures" "$program"
-headless_board() {
-    rm -f "$work"/wayland-screenshot*.png
-    (cd "$work" && weston-screenshooter) >/dev/null 2>&1 || return 1
-    shot=$(ls "$work"/wayland-screenshot*.png) && locate "$shot"
-}
-wait_until headless_board || fail "no board in weston's screenshot"
-shows $((left + 1)) $((top + 1)) "$pictures/vi.bmp" "$shot" || fail "square 0 is not in its light shade"
-shows $((left + 73)) $((top + 1)) "$pictures/so.bmp" "$shot" || fail "square 1 is not in its dark shade"
-[[ ! -s $work/program.log ]] || fail "the program wrote to stderr"
-kill "$program_pid"
-echo "headless: the board shows natively, nothing on stderr"
-
-# --- the x11 backend: xdotool's input reaches the program through weston (QT_QPA_PLATFORM keeps it
-# off the X server itself)
+# xdotool's input reaches the program through weston (QT_QPA_PLATFORM keeps it off the X server
+# itself).
 start_xvfb "$((outputWidth + 100))x$((outputHeight + 100))x24"
 start_weston x11 --backend=x11-backend.so --use-pixman
 run_program "$pictures" "$program"
@@ -81,6 +66,8 @@ sum_reads() {
 sum_is() { wait_until sum_reads "$1" || fail "the sum reads '$seen', not $1"; }
 
 wait_until board || fail "no board in weston's window"
+shows $((left + 1)) $((top + 1)) "$pictures/vi.bmp" "$work/shot.png" || fail "square 0 is not in its light shade"
+shows $((left + 73)) $((top + 1)) "$pictures/so.bmp" "$work/shot.png" || fail "square 1 is not in its dark shade"
 # Space at start presses square 0, which has the focus.
 xdotool mousemove $((outputWidth + 50)) 10 mousemove $((left + 36)) $((top + 36)) key space
 sum_is 0.03125
@@ -99,4 +86,5 @@ click $((outputWidth - 40)) $((top - 16)) # restore
 wait_until first_size || fail "no restored window"
 square 2
 sum_is 0.0625
+[[ ! -s $work/program.log ]] || fail "the program wrote to stderr"
 echo "x11: clicks, Space, reset and the sum through weston; maximize and restore kept the board"

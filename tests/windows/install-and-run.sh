@@ -208,7 +208,6 @@ cases=(
     "started from its shortcut                | -                            | runs_from_shortcut    | 0    | true"
     "install while the program runs           | program_runs                 | setup                 | 32   | unchanged"
     "quiet uninstall while the program runs   | program_runs                 | quiet_uninstall       | 32   | unchanged"
-    "plain uninstall while the program runs   | program_runs                 | plain_uninstall       | 0    | unchanged"
     "a person asked to close it cancels       | program_runs                 | person_cancels '$new-setup.exe' | 32 | unchanged"
     "quiet uninstall, done when it returns    | -                            | quiet_uninstall       | 0    | nothing_left"
     "over an older version in another folder  | older_installed_in 'C:\older' | setup '/D=C:\new' | 0 | installed_in 'C:\new' && gone 'C:\older'"
