@@ -19,9 +19,3 @@ endforeach()
 # The zip and the installer are named after this; windows-packages leaves them in this folder.
 set(TESSK_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
 set(TESSK_PACKAGE_DIR ${CMAKE_BINARY_DIR}/packages CACHE PATH "Where windows-packages leaves the zip and the installer")
-# Two builds of one commit, in two folders, give the same bytes: neither folder reaches the program
-# (the build folder's map last, to win when it lies in the source folder), and moc's output names
-# the headers by their path from the source folder. scripts/windows gives the embedded translations
-# one fixed time; the PE headers carry none (see the toolchain file).
-add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
-set(CMAKE_AUTOMOC_PATH_PREFIX ON)
