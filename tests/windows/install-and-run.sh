@@ -21,7 +21,9 @@ source "$(dirname "$0")/../session.sh"
 for package in "$new".zip "$new"-setup.exe "$new".msi "$older"-setup.exe "$older".msi; do
     [[ -f $package ]] || fail "no $package: build the target windows-packages first"
 done
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$work/prefix WINEDEBUG=-all,err+all WINEDLLOVERRIDES="mscoree,mshtml="
+# What Wine reports as an error goes to the log that a failure shows first.
+wine() { command wine "$@" 2>>"$work/program.log"; }
 # The X server goes first: nothing may hold the test's output open once it has ended.
 trap 'kill "${tracked[@]}" 2>/dev/null; wineserver --kill 2>/dev/null; cleanup' EXIT
 
@@ -31,7 +33,8 @@ for locale in de_DE es_ES; do
     localedef -i $locale -f UTF-8 "$work/locale/$locale.UTF-8" || [[ -f $work/locale/$locale.UTF-8/LC_CTYPE ]]
 done
 export LOCPATH=$work/locale LANG=de_DE.UTF-8
-unset LC_ALL LC_CTYPE LC_NUMERIC LC_MESSAGES
+# Bash itself looks for the locale where LOCPATH pointed when it started, and warns; Wine finds it.
+unset LC_ALL LC_CTYPE LC_NUMERIC LC_MESSAGES 2>/dev/null
 start_xvfb 1280x1024x24
 wineboot --init 2>/dev/null
 # Wine 8 reports Windows 7 unless told otherwise.
