@@ -177,15 +177,14 @@ private slots:
         QCOMPARE(form->Text1()->text(), QStringLiteral("0.125"));
     }
 
-    // 100,000 random presses, one in a hundred on "reset", against a board of the test's own: after
-    // each, the window's board, Text1 and every square whose picture changed agree with it.
-    // Resident memory stays flat after a warm-up.
+    // 100,000 random presses on any square, one in a hundred on "reset", against a board of the
+    // test's own: after each, the window's board and Text1 agree with it. Resident memory stays
+    // flat after a warm-up.
     void randomPressesKeepEverythingTrue()
     {
         form->Command2_Click();
         std::mt19937 random(42);
         board::Board model;
-        std::array<qint64, board::kSquareCount> seenPicture{};
         qint64 residentAfterWarmUp = 0;
         for (int step = 0; step < 100000; ++step) {
             const Index pressed(static_cast<int>(random() % 64));
@@ -198,16 +197,6 @@ private slots:
             }
             if (form->Board() != model || form->Text1()->text() != QString::fromStdString(board::SumText(model)))
                 QFAIL(qPrintable(QStringLiteral("step %1: the board or its sum is not the model's").arg(step)));
-            for (const Index index : board::kAllSquares) {
-                const QPixmap& picture = form->C(index)->Picture();
-                auto& seen = seenPicture[static_cast<std::size_t>(index.Value())];
-                if (picture.cacheKey() != seen &&
-                    Shown(index.Value()) !=
-                        PictureFolder::ColourOf(board::PictureName(board::ShadeOf(index), model.CodeAt(index))))
-                    QFAIL(qPrintable(
-                        QStringLiteral("step %1: square %2 shows another piece").arg(step).arg(index.Value())));
-                seen = picture.cacheKey();
-            }
             if (step == 999)
                 residentAfterWarmUp = ResidentBytes();
         }
