@@ -146,8 +146,6 @@ void tst_PictureFile::loadsOrExplains_data()
     };
     const QByteArray good = Bitmap(70, 70);
     const QByteArray png = Encoded(QImage::fromData(good), "PNG");
-    QByteArray negativeWidth = good;
-    qToLittleEndian(qint32{ -70 }, negativeWidth.data() + 18);
     QByteArray noise(3000, '\0');
     for (qsizetype i = 0; i < noise.size(); ++i)
         noise[i] = static_cast<char>((i * 7919 + 13) % 251);
@@ -166,7 +164,6 @@ void tst_PictureFile::loadsOrExplains_data()
     row("last byte missing", "cut short", good.chopped(1));
     row("random bytes", "not a picture", noise);
     row("folder", "folder", {}, "folder");
-    row("header claims negative width", "not a readable picture", negativeWidth);
     row("PNG text claims 2 GiB", "claims 2147483647 bytes where 0", Corpus("hostile-png-text-claims-2gib.png"));
     row("icon holding such a PNG", "cut short", Corpus("hostile-ico-png-text-claims-2gib.ico"));
     row("PNG claims 4096 × 4096", "claims 4096 × 4096", Corpus("hostile-png-claims-4096.png"));
