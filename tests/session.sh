@@ -8,10 +8,19 @@
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessk-test.XXXXXX")
 tracked=()
 track() { tracked+=("$@"); }
+# at_exit COMMAND: runs COMMAND at exit before anything else of the clean-up, whatever it returns.
+exit_steps=()
+at_exit() { exit_steps+=("$1"); }
+# The clean-up neither fails the test nor stops half-way: under set -e a failing step in a trap
+# would end it there with that step's status, leaving the processes and the folder behind.
 cleanup() {
-    for pid in "${tracked[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    local status=$? step pid
+    set +e
+    for step in "${exit_steps[@]}"; do eval "$step" >/dev/null 2>&1; done
+    for pid in "${tracked[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
     rm -rf "$work"
+    exit "$status"
 }
 trap cleanup EXIT
 fail() {

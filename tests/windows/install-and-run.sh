@@ -25,7 +25,8 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all,err+all WINEDLLOVERRIDES="mscoree,
 # What Wine reports as an error goes to the log that a failure shows first.
 wine() { command wine "$@" 2>>"$work/program.log"; }
 # The X server goes first: nothing may hold the test's output open once it has ended.
-trap 'kill "${tracked[@]}" 2>/dev/null; wineserver --kill 2>/dev/null; cleanup' EXIT
+at_exit 'kill "${tracked[@]}"'
+at_exit 'wineserver --kill'
 
 # Wine takes the Windows locale from the Unix one, which needs to exist: one of the test's own.
 mkdir -p "$work/locale"

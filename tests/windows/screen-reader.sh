@@ -17,7 +17,7 @@ source "$(dirname "$0")/../session.sh"
 [[ -f $zip ]] || fail "no zip: build the target windows-packages first"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
 unset LC_ALL LC_MESSAGES LANGUAGE
-trap 'wineserver --kill 2>/dev/null; cleanup' EXIT
+at_exit 'wineserver --kill'
 start_xvfb 1280x1024x24
 wineboot --init 2>/dev/null
 wineserver --wait
