@@ -3,7 +3,7 @@
 
 #include "filebytes.h"
 #include "picturefile.h"
-#include "picturefolder.h"
+#include "formtest.h"
 
 #include <QBuffer>
 #include <QImageWriter>
