@@ -63,45 +63,6 @@ private slots:
             QVERIFY(offset == text.size() || (start <= offset && offset < end));
         }
     }
-
-    // The pieces themselves, in "12 34. 5".
-    void readsThePieces_data()
-    {
-        QTest::addColumn<int>("query"); // 0 at, 1 before, 2 after
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("boundary");
-        QTest::addColumn<QString>("piece");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("end");
-        QTest::newRow("the character at 1") << 0 << 1 << int(QAccessible::CharBoundary) << "2" << 1 << 2;
-        QTest::newRow("no character at the end") << 0 << 8 << int(QAccessible::CharBoundary) << "" << 8 << 8;
-        QTest::newRow("the last character, before the end") << 1 << 8 << int(QAccessible::CharBoundary) << "5" << 7 << 8;
-        QTest::newRow("nothing before the start") << 1 << 0 << int(QAccessible::CharBoundary) << "" << 0 << 0;
-        QTest::newRow("the word at 4") << 0 << 4 << int(QAccessible::WordBoundary) << "34" << 3 << 5;
-        QTest::newRow("the word at the end") << 0 << 8 << int(QAccessible::WordBoundary) << "5" << 7 << 8;
-        QTest::newRow("after the first word") << 2 << 0 << int(QAccessible::WordBoundary) << " " << 2 << 3;
-        QTest::newRow("the second sentence") << 0 << 7 << int(QAccessible::SentenceBoundary) << "5" << 7 << 8;
-        QTest::newRow("the line") << 0 << 3 << int(QAccessible::LineBoundary) << "12 34. 5" << 0 << 8;
-        QTest::newRow("nothing after the line") << 2 << 3 << int(QAccessible::LineBoundary) << "" << 8 << 8;
-    }
-
-    void readsThePieces()
-    {
-        QFETCH(int, query);
-        QFETCH(int, offset);
-        QFETCH(int, boundary);
-        QFETCH(QString, piece);
-        QFETCH(int, start);
-        QFETCH(int, end);
-        QLineEdit edit("12 34. 5");
-        QAccessibleTextInterface* const queried = QAccessible::queryAccessibleInterface(&edit)->textInterface();
-        int gotStart = -1, gotEnd = -1;
-        QCOMPARE((queried->*kQueries[static_cast<std::size_t>(query)])(
-                     offset, static_cast<QAccessible::TextBoundaryType>(boundary), &gotStart, &gotEnd),
-                 piece);
-        QCOMPARE(gotStart, start);
-        QCOMPARE(gotEnd, end);
-    }
 };
 
 QTEST_MAIN(tst_AccessibleLineEdit)

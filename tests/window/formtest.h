@@ -7,9 +7,6 @@
 #include "piece.h"
 #include "squarebutton.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
@@ -18,52 +15,26 @@
 #include <string_view>
 #include <vector>
 
-// Each of the ten pictures filled with a colour of its own, so a test can tell from a pixel which
-// file a square shows.
-inline QImage TestPicture(std::string_view name)
+// Calls f with each of the ten pictures' names, and with a picture filled with a colour of its own,
+// so a test can tell from a pixel which file a square shows.
+template <typename F>
+void ForEachPicture(F f)
 {
-    QRgb colour = qRgb(0, 0, 0);
     for (const board::Shade shade : { board::Shade::Light, board::Shade::Dark })
-        for (int code = 0; code < board::kPieceCodeCount; ++code)
-            if (board::PictureName(shade, static_cast<board::PieceCode>(code)) == name)
-                colour = qRgb(20 + 40 * code, shade == board::Shade::Light ? 50 : 200, 90);
-    QImage image(70, 70, QImage::Format_Indexed8);
-    image.setColorTable({ colour });
-    image.fill(0);
-    return image;
+        for (int code = 0; code < board::kPieceCodeCount; ++code) {
+            QImage image(70, 70, QImage::Format_Indexed8);
+            image.setColorTable({ qRgb(20 + 40 * code, shade == board::Shade::Light ? 50 : 200, 90) });
+            image.fill(0);
+            f(board::PictureName(shade, static_cast<board::PieceCode>(code)), image);
+        }
 }
 
 inline QRgb ColourOf(std::string_view name)
 {
-    return TestPicture(name).pixel(0, 0);
+    QRgb colour = 0;
+    ForEachPicture([&](std::string_view each, const QImage& image) { colour = each == name ? image.pixel(0, 0) : colour; });
+    return colour;
 }
-
-// A fresh current directory holding the ten picture files.
-class PictureFolder {
-public:
-    PictureFolder() : previous_(QDir::currentPath())
-    {
-        for (const board::Shade shade : { board::Shade::Light, board::Shade::Dark })
-            for (int code = 0; code < board::kPieceCodeCount; ++code) {
-                const std::string_view name = board::PictureName(shade, static_cast<board::PieceCode>(code));
-                TestPicture(name).save(Path(name), "BMP");
-            }
-        QDir::setCurrent(folder_.path());
-    }
-    ~PictureFolder() { QDir::setCurrent(previous_); }
-
-    [[nodiscard]] QString Path(std::string_view name) const
-    {
-        return folder_.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    }
-    void Remove(std::string_view name) const { QFile::remove(Path(name)); }
-    // As the report writes it.
-    [[nodiscard]] QString Folder() const { return QDir::toNativeSeparators(folder_.path()); }
-
-private:
-    QString previous_;
-    QTemporaryDir folder_;
-};
 
 // The ten pictures in memory, as Form1's picture source; a name taken out fails as a missing file
 // does, in the folder kFolder. Every name asked for is kept, in order.
@@ -73,11 +44,7 @@ public:
 
     PictureTable()
     {
-        for (const board::Shade shade : { board::Shade::Light, board::Shade::Dark })
-            for (int code = 0; code < board::kPieceCodeCount; ++code) {
-                const std::string_view name = board::PictureName(shade, static_cast<board::PieceCode>(code));
-                pictures_.emplace(name, TestPicture(name));
-            }
+        ForEachPicture([this](std::string_view name, const QImage& image) { pictures_.emplace(name, image); });
     }
 
     void Remove(std::string_view name) { pictures_.erase(std::string(name)); }
@@ -86,7 +53,7 @@ public:
     {
         return [this](std::string_view name) -> std::variant<QImage, window::PictureLoadError> {
             asked.emplace_back(name);
-            if (const auto found = pictures_.find(std::string(name)); found != pictures_.end())
+            if (const auto found = pictures_.find(name); found != pictures_.end())
                 return found->second;
             return window::PictureLoadError{ QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
                                              QString::fromLatin1(kFolder),

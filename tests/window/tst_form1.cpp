@@ -251,22 +251,21 @@ private slots:
         QTest::addColumn<QString>("sumBox");
         QTest::addColumn<QString>("qtLanguage"); // of Qt's own words; empty for English
         const QString english = R"(Cannot show the picture "viki.bmp" from the folder "%1": there is no such file.)";
-        QTest::newRow("English") << QStringList{ "en-GB", "de" } << english << "row 1, column 2: knight"
-                                 << "weighted sum of the board" << "";
-        QTest::newRow("German") << QStringList{ "de-DE" }
-                                << "Das Bild „viki.bmp“ aus dem Ordner „%1“ kann nicht angezeigt werden: Die Datei gibt es nicht."
-                                << "Zeile 1, Spalte 2: Springer" << "gewichtete Summe des Bretts" << "de";
+        const QString german = "Das Bild „viki.bmp“ aus dem Ordner „%1“ kann nicht angezeigt werden: Die Datei gibt es nicht.";
+        QTest::newRow("English first") << QStringList{ "en-GB", "de" } << english << "row 1, column 2: knight"
+                                       << "weighted sum of the board" << "";
+        QTest::newRow("German") << QStringList{ "de-DE" } << german << "Zeile 1, Spalte 2: Springer"
+                                << "gewichtete Summe des Bretts" << "de";
         QTest::newRow("French") << QStringList{ "fr-FR" }
                                 << "Impossible d’afficher l’image «\u00a0viki.bmp\u00a0» du dossier «\u00a0%1\u00a0»\u00a0: le fichier n’existe pas."
                                 << "ligne 1, colonne 2\u00a0: cavalier" << "somme pondérée de l’échiquier" << "fr";
         QTest::newRow("Spanish") << QStringList{ "es-ES" }
                                  << "No se puede mostrar la imagen «viki.bmp» de la carpeta «%1»: el archivo no existe."
                                  << "fila 1, columna 2: caballo" << "suma ponderada del tablero" << "es";
-        QTest::newRow("one it lacks, then English") << QStringList{ "ja-JP", "en", "de" } << english
-                                                    << "row 1, column 2: knight" << "weighted sum of the board" << "";
-        QTest::newRow("one it lacks, then German") << QStringList{ "ja-JP", "de-AT" }
-                                                   << "Das Bild „viki.bmp“ aus dem Ordner „%1“ kann nicht angezeigt werden: Die Datei gibt es nicht."
+        QTest::newRow("one it lacks, then German") << QStringList{ "ja-JP", "de-AT" } << german
                                                    << "Zeile 1, Spalte 2: Springer" << "gewichtete Summe des Bretts" << "de";
+        QTest::newRow("none it has") << QStringList{ "ja-JP" } << english << "row 1, column 2: knight"
+                                     << "weighted sum of the board" << "";
     }
 
     void speaksThePreferredLanguage()
@@ -295,14 +294,12 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("tessk-research"));
     }
 
-    // Twenty thousand random presses on any square, one in a hundred on "reset", through the picture
-    // files: the window's board and Text1 agree with a board of the test's own, and resident memory
-    // stays flat after a warm-up, which no table shows: a picture, pixmap or accessible interface
-    // kept for every press, by the window or the loader, grows it by megabytes.
+    // Twenty thousand random presses on any square, one in a hundred on "reset": the window's board
+    // and Text1 agree with a board of the test's own, and resident memory stays flat after a warm-up,
+    // which no table shows: a picture, pixmap or accessible interface that the window keeps for every
+    // press grows it by megabytes. (The loader's leaks are the fuzzing's, under the leak sanitizer.)
     void randomPressesKeepMemoryFlat()
     {
-        const PictureFolder files;
-        form = std::make_unique<window::Form1>();
         std::mt19937 random(42);
         board::Board model;
         qint64 residentAfterWarmUp = 0;
@@ -317,6 +314,7 @@ private slots:
             }
             if (form->Board() != model || form->Text1()->text() != QString::fromStdString(board::SumText(model)))
                 QFAIL(qPrintable(QStringLiteral("step %1: the board or its sum is not the model's").arg(step)));
+            pictures->asked.clear(); // the test's own record must not grow either
             if (step == 999)
                 residentAfterWarmUp = ResidentBytes();
         }

@@ -3,7 +3,6 @@
 
 #include "squarebutton.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 class tst_SquareButton : public QObject {
@@ -44,39 +43,6 @@ private slots:
             QCOMPARE(QColor(shot.pixel(inside)), QColor(Qt::magenta));
         for (const QPoint outside : { drawn.topLeft() - QPoint(1, 1), drawn.bottomRight() + QPoint(1, 1) })
             QVERIFY(QColor(shot.pixel(outside)) != QColor(Qt::magenta));
-    }
-
-    // An arrow key goes to the board as arrowPressed, not along the tab chain; Space presses.
-    void handsOnTheArrowKeys_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("arrows");
-        QTest::addColumn<int>("clicks");
-        for (const auto& [name, key] : { std::pair{ "left", Qt::Key_Left }, std::pair{ "right", Qt::Key_Right },
-                                         std::pair{ "up", Qt::Key_Up }, std::pair{ "down", Qt::Key_Down } })
-            QTest::newRow(name) << int(key) << 1 << 0;
-        QTest::newRow("space") << int(Qt::Key_Space) << 0 << 1;
-    }
-
-    void handsOnTheArrowKeys()
-    {
-        QFETCH(int, key);
-        QFETCH(int, arrows);
-        QFETCH(int, clicks);
-        QWidget parent;
-        auto* square = new window::SquareButton(&parent);
-        auto* next = new window::SquareButton(&parent);
-        parent.show();
-        square->setFocus();
-        QVERIFY(QTest::qWaitForWindowActive(&parent));
-        QSignalSpy arrowed(square, &window::SquareButton::arrowPressed);
-        QSignalSpy clicked(square, &window::SquareButton::clicked);
-        QTest::keyClick(square, static_cast<Qt::Key>(key));
-        QCOMPARE(arrowed.size(), arrows);
-        if (arrows > 0)
-            QCOMPARE(arrowed.first().first().value<Qt::Key>(), static_cast<Qt::Key>(key));
-        QCOMPARE(clicked.size(), clicks);
-        QVERIFY(!next->hasFocus());
     }
 };
 
