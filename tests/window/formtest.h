@@ -32,7 +32,8 @@ void ForEachPicture(F f)
 inline QRgb ColourOf(std::string_view name)
 {
     QRgb colour = 0;
-    ForEachPicture([&](std::string_view each, const QImage& image) { colour = each == name ? image.pixel(0, 0) : colour; });
+    ForEachPicture(
+        [&](std::string_view each, const QImage& image) { colour = each == name ? image.pixel(0, 0) : colour; });
     return colour;
 }
 

@@ -37,7 +37,10 @@ namespace {
 QString EnglishName(int square, PieceCode code)
 {
     const std::array<const char*, board::kPieceCodeCount> pieces{ "empty", "knight", "king", "bishop", "rook" };
-    return QStringLiteral("row %1, column %2: %3").arg(square / 8 + 1).arg(square % 8 + 1).arg(pieces[board::Slot(code)]);
+    return QStringLiteral("row %1, column %2: %3")
+        .arg(square / 8 + 1)
+        .arg(square % 8 + 1)
+        .arg(pieces[board::Slot(code)]);
 }
 
 } // namespace
@@ -178,16 +181,19 @@ private slots:
         QTest::addColumn<QString>("pieces");
         QTest::addColumn<QString>("sum");
         QTest::addColumn<int>("asked");
-        QTest::newRow("a knight on the first square") << "0" << "" << "0N" << "0.03125" << 1;
-        QTest::newRow("each piece along the top row")
-            << "1 2 2 3 3 3 4 4 4 4" << "" << "1N 2K 3B 4R" << "0.290178571428571" << 10;
-        QTest::newRow("rows run down, columns across") << "8 63 63" << "" << "8N 63K" << "0.09375" << 3;
-        QTest::newRow("five presses end empty") << "9 9 9 9 9" << "" << "" << "0" << 5;
-        QTest::newRow("reset empties every square") << "10 36 R" << "" << "" << "0" << 2 + 64;
-        QTest::newRow("calculate reads no picture") << "5 C" << "" << "5N" << "0.03125" << 1;
-        QTest::newRow("a missing picture keeps its square") << "0 0" << "viki.bmp" << "0N" << "0.03125" << 2;
-        QTest::newRow("a press after a failed one") << "0 0 1" << "viki.bmp" << "0N 1N" << "0.0625" << 3;
-        QTest::newRow("reset stops at the first failure") << "0 1 2 2 R" << "so.bmp" << "1N 2K" << "0.09375" << 6;
+        const auto row = [](const char* name, const char* presses, const char* missing, const char* pieces,
+                            const char* sum, int asked) {
+            QTest::newRow(name) << QString(presses) << QString(missing) << QString(pieces) << QString(sum) << asked;
+        };
+        row("a knight on the first square", "0", "", "0N", "0.03125", 1);
+        row("each piece along the top row", "1 2 2 3 3 3 4 4 4 4", "", "1N 2K 3B 4R", "0.290178571428571", 10);
+        row("rows run down, columns across", "8 63 63", "", "8N 63K", "0.09375", 3);
+        row("five presses end empty", "9 9 9 9 9", "", "", "0", 5);
+        row("reset empties every square", "10 36 R", "", "", "0", 2 + 64);
+        row("calculate reads no picture", "5 C", "", "5N", "0.03125", 1);
+        row("a missing picture keeps its square", "0 0", "viki.bmp", "0N", "0.03125", 2);
+        row("a press after a failed one", "0 0 1", "viki.bmp", "0N 1N", "0.0625", 3);
+        row("reset stops at the first failure", "0 1 2 2 R", "so.bmp", "1N 2K", "0.09375", 6);
     }
 
     void pressesChangeTheBoard()
@@ -250,22 +256,27 @@ private slots:
         QTest::addColumn<QString>("square"); // square 1 holding a knight
         QTest::addColumn<QString>("sumBox");
         QTest::addColumn<QString>("qtLanguage"); // of Qt's own words; empty for English
-        const QString english = R"(Cannot show the picture "viki.bmp" from the folder "%1": there is no such file.)";
-        const QString german = "Das Bild „viki.bmp“ aus dem Ordner „%1“ kann nicht angezeigt werden: Die Datei gibt es nicht.";
-        QTest::newRow("English first") << QStringList{ "en-GB", "de" } << english << "row 1, column 2: knight"
-                                       << "weighted sum of the board" << "";
-        QTest::newRow("German") << QStringList{ "de-DE" } << german << "Zeile 1, Spalte 2: Springer"
-                                << "gewichtete Summe des Bretts" << "de";
-        QTest::newRow("French") << QStringList{ "fr-FR" }
-                                << "Impossible d’afficher l’image «\u00a0viki.bmp\u00a0» du dossier «\u00a0%1\u00a0»\u00a0: le fichier n’existe pas."
-                                << "ligne 1, colonne 2\u00a0: cavalier" << "somme pondérée de l’échiquier" << "fr";
-        QTest::newRow("Spanish") << QStringList{ "es-ES" }
-                                 << "No se puede mostrar la imagen «viki.bmp» de la carpeta «%1»: el archivo no existe."
-                                 << "fila 1, columna 2: caballo" << "suma ponderada del tablero" << "es";
-        QTest::newRow("one it lacks, then German") << QStringList{ "ja-JP", "de-AT" } << german
-                                                   << "Zeile 1, Spalte 2: Springer" << "gewichtete Summe des Bretts" << "de";
-        QTest::newRow("none it has") << QStringList{ "ja-JP" } << english << "row 1, column 2: knight"
-                                     << "weighted sum of the board" << "";
+        const auto row = [](const char* name, QStringList preferred, const char* report, const char* square,
+                            const char* sumBox, const char* qtLanguage) {
+            QTest::newRow(name) << preferred << QString(report) << QString(square) << QString(sumBox)
+                                << QString(qtLanguage);
+        };
+        const char* const english =
+            R"(Cannot show the picture "viki.bmp" from the folder "%1": there is no such file.)";
+        const char* const german = "Das Bild „viki.bmp“ aus dem Ordner „%1“ kann nicht angezeigt werden: "
+                                   "Die Datei gibt es nicht.";
+        row("English first", { "en-GB", "de" }, english, "row 1, column 2: knight", "weighted sum of the board", "");
+        row("German", { "de-DE" }, german, "Zeile 1, Spalte 2: Springer", "gewichtete Summe des Bretts", "de");
+        row("French", { "fr-FR" },
+            "Impossible d’afficher l’image «\u00a0viki.bmp\u00a0» du dossier «\u00a0%1\u00a0»\u00a0: "
+            "le fichier n’existe pas.",
+            "ligne 1, colonne 2\u00a0: cavalier", "somme pondérée de l’échiquier", "fr");
+        row("Spanish", { "es-ES" },
+            "No se puede mostrar la imagen «viki.bmp» de la carpeta «%1»: el archivo no existe.",
+            "fila 1, columna 2: caballo", "suma ponderada del tablero", "es");
+        row("one it lacks, then German", { "ja-JP", "de-AT" }, german, "Zeile 1, Spalte 2: Springer",
+            "gewichtete Summe des Bretts", "de");
+        row("none it has", { "ja-JP" }, english, "row 1, column 2: knight", "weighted sum of the board", "");
     }
 
     void speaksThePreferredLanguage()

@@ -24,11 +24,16 @@ private slots:
         QTest::addColumn<QString>("hint");
         const QString posix = "The program's pictures are installed in \"%1\"; it reads them from the folder it is "
                               "started in, so start it there: cd %3 && %2";
-        QTest::newRow("started elsewhere") << "usr" << "file" << false << posix;
-        QTest::newRow("a folder a shell reads as two words") << "my programs" << "file" << false << posix;
-        QTest::newRow("started in the installed folder") << "usr" << "file" << true << "";
-        QTest::newRow("the file is not installed either") << "usr" << "empty" << false << "";
-        QTest::newRow("no installed folder, as in a build") << "usr" << "none" << false << "";
+        QTest::newRow("started elsewhere") << "usr"
+                                           << "file" << false << posix;
+        QTest::newRow("a folder a shell reads as two words") << "my programs"
+                                                             << "file" << false << posix;
+        QTest::newRow("started in the installed folder") << "usr"
+                                                         << "file" << true << "";
+        QTest::newRow("the file is not installed either") << "usr"
+                                                          << "empty" << false << "";
+        QTest::newRow("no installed folder, as in a build") << "usr"
+                                                            << "none" << false << "";
     }
 
     void saysWhereThePicturesAre()
@@ -54,7 +59,8 @@ private slots:
         QVERIFY(hint.isEmpty() || result.contains(QDir::toNativeSeparators(canonical)));
 #else
         const QString shellWord = canonical.contains(' ') ? "'" + canonical + "'" : canonical;
-        QCOMPARE(result, hint.isEmpty() ? hint : hint.arg(canonical, QCoreApplication::applicationFilePath(), shellWord));
+        QCOMPARE(result,
+                 hint.isEmpty() ? hint : hint.arg(canonical, QCoreApplication::applicationFilePath(), shellWord));
 #endif
     }
 };
