@@ -256,7 +256,7 @@ private slots:
         QTest::addColumn<QString>("square"); // square 1 holding a knight
         QTest::addColumn<QString>("sumBox");
         QTest::addColumn<QString>("qtLanguage"); // of Qt's own words; empty for English
-        const auto row = [](const char* name, QStringList preferred, const char* report, const char* square,
+        const auto row = [](const char* name, const QStringList& preferred, const char* report, const char* square,
                             const char* sumBox, const char* qtLanguage) {
             QTest::newRow(name) << preferred << QString(report) << QString(square) << QString(sumBox)
                                 << QString(qtLanguage);
