@@ -20,7 +20,8 @@ class SquareButton;
 struct ControlDescription;
 
 // Where Form1 takes the picture that a file name names: LoadPicture, which reads the file afresh
-// from the current folder, or, for a test, a table in memory. Asked once for every picture shown.
+// from the current folder, or, for a test, a table in memory. Asked afresh for each picture a click
+// or a reset is to show, nothing kept between.
 using PictureSource = std::function<std::variant<QImage, PictureLoadError>(std::string_view fileName)>;
 
 // The program's one window: the 8 x 8 board of squares, the sum in Text1,
