@@ -8,7 +8,6 @@
 
 #include "piecepictures.h"
 #include "translations.h"
-#include "weightedsum.h"
 
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -305,31 +304,21 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("tessk-research"));
     }
 
-    // Twenty thousand random presses on any square, one in a hundred on "reset": the window's board
-    // and Text1 agree with a board of the test's own, and resident memory stays flat after a warm-up,
-    // which no table shows: a picture, pixmap or accessible interface that the window keeps for every
-    // press grows it by megabytes. (The loader's leaks are the fuzzing's, under the leak sanitizer.)
+    // Twenty thousand random presses on any square, one in a hundred on "reset": resident memory
+    // stays flat after a warm-up, which no table shows: a picture, pixmap or accessible interface
+    // that the window keeps for every press grows it by megabytes. (The boards and their sums are the
+    // tables' and tst_board's; the loader's leaks are the fuzzing's, under the leak sanitizer.)
     void randomPressesKeepMemoryFlat()
     {
         std::mt19937 random(42);
-        board::Board model;
         qint64 residentAfterWarmUp = 0;
         for (int step = 0; step < 20000; ++step) {
             const Index pressed(static_cast<int>(random() % 64));
-            if (random() % 100 == 0) {
-                form->Command2()->click();
-                model = board::Board{};
-            } else {
-                form->C(pressed)->click();
-                model.StoreCode(pressed, model.PlanClick(pressed).next);
-            }
-            if (form->Board() != model || form->Text1()->text() != QString::fromStdString(board::SumText(model)))
-                QFAIL(qPrintable(QStringLiteral("step %1: the board or its sum is not the model's").arg(step)));
+            random() % 100 == 0 ? form->Command2()->click() : form->C(pressed)->click();
             pictures->asked.clear(); // the test's own record must not grow either
             if (step == 999)
                 residentAfterWarmUp = ResidentBytes();
         }
-        QVERIFY(!form->findChild<QMessageBox*>());
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("the address sanitizer keeps freed memory in quarantine, so resident size says nothing here");
 #endif
