@@ -3,10 +3,12 @@
 
 #include "filebytes.h"
 #include "picturefile.h"
-#include "picturefolder.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImageWriter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -29,6 +31,22 @@
 #include <vector>
 
 namespace {
+
+// A fresh current directory.
+class PictureFolder {
+public:
+    PictureFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~PictureFolder() { QDir::setCurrent(previous_); }
+
+    [[nodiscard]] QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
+    void Remove(const char* name) const { QFile::remove(Path(name)); }
+    // As the report writes it.
+    [[nodiscard]] QString Folder() const { return QDir::toNativeSeparators(folder_.path()); }
+
+private:
+    QString previous_;
+    QTemporaryDir folder_;
+};
 
 constexpr const char* kName = "vilo.bmp";
 #ifndef Q_OS_WIN

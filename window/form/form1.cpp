@@ -5,7 +5,6 @@
 
 #include "accessiblename.h"
 #include "formdescription.h"
-#include "picturefile.h"
 #include "piecepictures.h"
 #include "squarebutton.h"
 #include "weightedsum.h"
@@ -23,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 namespace window {
 namespace {
@@ -71,6 +71,21 @@ QString SquareName(board::Index index, board::PieceCode code)
         .arg(QString::number(index.Row() + 1), QString::number(index.Column() + 1), PieceWord(code));
 }
 
+// The square an arrow key leads to from index; at an edge of the board, index itself.
+board::Index Neighbour(board::Index index, Qt::Key key)
+{
+    int row = index.Row();
+    int column = index.Column();
+    switch (key) {
+    case Qt::Key_Left: column = std::max(column - 1, 0); break;
+    case Qt::Key_Right: column = std::min(column + 1, board::kBoardSide - 1); break;
+    case Qt::Key_Up: row = std::max(row - 1, 0); break;
+    case Qt::Key_Down: row = std::min(row + 1, board::kBoardSide - 1); break;
+    default: break;
+    }
+    return board::Index(row * board::kBoardSide + column);
+}
+
 } // namespace
 
 // What every square starts with, made once for all 64: the font, and one first
@@ -80,7 +95,7 @@ struct Form1::SquareLook {
     std::array<QPixmap, 2> firstPictures{ FirstPicture(board::Shade::Light), FirstPicture(board::Shade::Dark) };
 };
 
-Form1::Form1(QWidget* parent) : QWidget(parent)
+Form1::Form1(PictureSource pictures, QWidget* parent) : QWidget(parent), pictures_(std::move(pictures))
 {
     setWindowTitle(QString::fromUtf8(kForm1Caption.data(), static_cast<qsizetype>(kForm1Caption.size())));
     // Opens at the client size, and the controls keep their places whatever size the window takes.
@@ -121,6 +136,8 @@ SquareButton* Form1::createSquare(const ControlDescription& description, const S
     square->SetPicture(look.firstPictures[static_cast<std::size_t>(board::ShadeOf(index))]);
     square->setAccessibleName(SquareName(index, board::PieceCode::Empty));
     connect(square, &SquareButton::clicked, this, [this, index] { C_Click(index); });
+    connect(square, &SquareButton::arrowPressed, this,
+            [this, index](Qt::Key key) { C(Neighbour(index, key))->setFocus(Qt::OtherFocusReason); });
     return square;
 }
 
@@ -192,7 +209,7 @@ void Form1::Command2_Click()
 
 bool Form1::showPicture(board::Index index, std::string_view fileName)
 {
-    std::variant<QImage, PictureLoadError> picture = LoadPicture(fileName);
+    std::variant<QImage, PictureLoadError> picture = pictures_(fileName);
     if (const auto* error = std::get_if<PictureLoadError>(&picture)) {
         reportFailure(*error);
         return false;

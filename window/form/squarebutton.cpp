@@ -3,6 +3,7 @@
 
 #include "squarebutton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -24,6 +25,17 @@ void SquareButton::SetPicture(const QPixmap& picture)
 QSize SquareButton::sizeHint() const
 {
     return picture_.deviceIndependentSize().toSize();
+}
+
+void SquareButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: emit arrowPressed(static_cast<Qt::Key>(event->key())); break;
+    default: QAbstractButton::keyPressEvent(event); break;
+    }
 }
 
 void SquareButton::paintEvent(QPaintEvent* /*event*/)

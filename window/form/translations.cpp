@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 namespace window {
@@ -16,11 +17,14 @@ namespace {
 // The program's own words are built into it, one file a language (see translations/).
 const QString kOwnWords = QStringLiteral(":/i18n/tessk-research_");
 
+// The name the installed translators go by, so that the next call finds and drops them.
+const QString kTranslatorName = QStringLiteral("tessk-research/translator");
+
 // The code of the first preferred language the program has words for, or empty for English.
-QString ChosenLanguage()
+QString ChosenLanguage(const QStringList& preferred)
 {
-    for (const QString& preferred : QLocale::system().uiLanguages()) {
-        const QLocale::Language language = QLocale(preferred).language();
+    for (const QString& name : preferred) {
+        const QLocale::Language language = QLocale(name).language();
         if (language == QLocale::English)
             return {};
         QString code = QLocale::languageToCode(language);
@@ -32,17 +36,25 @@ QString ChosenLanguage()
 
 } // namespace
 
-void InstallTranslations()
+void InstallTranslations(const QStringList& preferred)
 {
-    const QString language = ChosenLanguage();
+    // A translator leaves the application's list of translators as it is deleted.
+    for (QTranslator* earlier : QCoreApplication::instance()->findChildren<QTranslator*>(kTranslatorName))
+        delete earlier;
+    const QString language = ChosenLanguage(preferred);
     if (language.isEmpty())
         return;
-    auto* own = new QTranslator(QCoreApplication::instance());
+    const auto translator = [] {
+        auto* made = new QTranslator(QCoreApplication::instance());
+        made->setObjectName(kTranslatorName);
+        return made;
+    };
+    QTranslator* const own = translator();
     if (own->load(kOwnWords + language))
         QCoreApplication::installTranslator(own);
     // Qt's own words come with Qt: where the system keeps them, or, where Qt comes with the
     // program (Windows), from the folder translations beside it.
-    auto* qt = new QTranslator(QCoreApplication::instance());
+    QTranslator* const qt = translator();
     for (const QString& folder :
          { QLibraryInfo::path(QLibraryInfo::TranslationsPath),
            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations")) })

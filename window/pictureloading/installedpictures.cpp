@@ -54,13 +54,22 @@ QString StartThere(const QString& installed)
 
 } // namespace
 
+QString InstalledPicturesFolder(const QString& programFolder)
+{
+    return QDir(programFolder).filePath(QStringLiteral(TESSK_PICTURES_FROM_PROGRAM));
+}
+
 QString InstalledPicturesHint(const QString& file, const QString& folder)
 {
     if (QCoreApplication::instance() == nullptr)
         return {};
-    const QDir programFolder(QCoreApplication::applicationDirPath());
+    return InstalledPicturesHint(file, folder, QCoreApplication::applicationDirPath());
+}
+
+QString InstalledPicturesHint(const QString& file, const QString& folder, const QString& programFolder)
+{
     // Compared as the file system compares names: without regard to case on Windows.
-    const QFileInfo installed(programFolder.filePath(QStringLiteral(TESSK_PICTURES_FROM_PROGRAM)));
+    const QFileInfo installed(InstalledPicturesFolder(programFolder));
     if (!installed.isDir() || installed == QFileInfo(folder) ||
         !QFileInfo(QDir(installed.canonicalFilePath()).filePath(file)).isFile())
         return {};

@@ -30,7 +30,7 @@ struct PictureLoadError {
 // cache, no other name tried) and decodes it by its content. Only a regular
 // file is read; a pipe, device or folder under the name is refused without
 // waiting on it. Only BMP, PNG, GIF, JPEG, ICO/CUR, PBM/PGM/PPM, XBM and XPM
-// are read, and each is checked against the bounds above before and after decoding.
+// are read, and each is checked against the bounds of picturebounds.h before and after decoding.
 [[nodiscard]] std::variant<QImage, PictureLoadError> LoadPicture(std::string_view fileName);
 
 } // namespace window
