@@ -4,8 +4,9 @@
 copy of the site served from a fresh origin. Pixels are compared with ImageMagick's decoding of
 the files, never with the browser's own.
 
-Usage: in_chromium.py SITE-FOLDER [--screenshot PNG] [ROW-NAME ...]"""
+Usage: in_chromium.py SITE-FOLDER [--axe AXE.MIN.JS] [--screenshot PNG] [ROW-NAME ...]"""
 
+import argparse
 import json
 import subprocess
 import sys
@@ -225,7 +226,7 @@ def german(page):
     assert name == "Zeile 1, Spalte 2: Springer", f"C1 is named {name!r}"
 
 
-def accessibility(page):
+def accessibility(page, axe):
     nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
     names = {(n.get("role", {}).get("value"), n.get("name", {}).get("value")) for n in nodes}
     for row in range(1, 9):
@@ -236,7 +237,7 @@ def accessibility(page):
     page.wait_sum("0.03125")
     page.wait(lambda: "knight" in page.js("return document.getElementById('announcement').textContent")
               or "knight" in page.driver.find_element(By.ID, "C0").accessible_name, "the knight's announcement")
-    page.js((HERE / "node_modules/axe-core/axe.min.js").read_text())
+    page.js(axe.read_text())
     result = page.driver.execute_async_script(
         "axe.run(document).then(r => arguments[0](JSON.stringify(r.violations)))")
     violations = json.loads(result)
@@ -306,19 +307,21 @@ ROWS = [  # (name, row, its arguments, Chromium's language and viewport)
 ]
 
 
-def main(arguments):
-    site_folder = Path(arguments.pop(0))
-    keep = None
-    if arguments[:1] == ["--screenshot"]:
-        keep = Path(arguments[1]).resolve()
-        arguments = arguments[2:] or ["screenshot"]
+def main():
+    options = argparse.ArgumentParser(description="The site in headless Chromium, row by row.")
+    options.add_argument("site", type=Path, help="the site's folder, as scripts/web prints it")
+    options.add_argument("--axe", type=Path, default=HERE / "node_modules/axe-core/axe.min.js",
+                         help="axe-core's axe.min.js, from npm ci of this folder's lock file")
+    options.add_argument("--screenshot", type=Path, help="keep the screenshot row's picture here")
+    options.add_argument("rows", nargs="*", help="the names of the rows to run (all when none)")
+    arguments = options.parse_args()
+    rows = [r for r in ROWS if not arguments.rows or r[0] in arguments.rows]
     failed = []
-    rows = [r for r in ROWS if not arguments or r[0] in arguments]
     for name, row, parameters, browser in rows:
         start = time.monotonic()
-        if row is screenshot and keep:
-            parameters = dict(keep=keep)
-        with Site(site_folder) as site, tempfile.TemporaryDirectory(prefix="tessk-chromium-") as profile:
+        parameters = {**parameters, **{"screenshot": dict(keep=arguments.screenshot),
+                                       "accessibility": dict(axe=arguments.axe)}.get(row.__name__, {})}
+        with Site(arguments.site) as site, tempfile.TemporaryDirectory(prefix="tessk-chromium-") as profile:
             driver = start_chromium(profile, **browser)
             try:
                 open_page(driver, site.url)
@@ -336,4 +339,4 @@ def main(arguments):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))
+    sys.exit(main())

@@ -64,7 +64,7 @@ class Site:
         self.close()
 
 
-def start_chromium(profile_folder, lang="en-US", size=(800, 700)):
+def start_chromium(profile_folder, lang="en-US", size=(800, 700), extra=()):
     """Headless Chromium with a fresh profile that asks for nothing beyond the page's own origin,
     as root, at zoom 1 and device pixel ratio 1, in sRGB so that a screenshot holds the very colours
     drawn, and speaking `lang` first."""
@@ -85,6 +85,7 @@ def start_chromium(profile_folder, lang="en-US", size=(800, 700)):
         f"--window-size={size[0]},{size[1]}",
         f"--lang={lang}",
         f"--user-data-dir={profile_folder}",
+        *extra,
     ):
         options.add_argument(argument)
     options.add_experimental_option("prefs", {"intl.accept_languages": f"{lang},{lang.split('-')[0]}"})
