@@ -14,7 +14,7 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -118,6 +118,14 @@ std::string PrintfText(double value)
     return text;
 }
 
+// std::bit_cast, which the web build's C++ library lacks.
+double DoubleOfBits(std::uint64_t bits)
+{
+    double value = 0.0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 TEST(DecimalText, RoundsAnyDoubleLikePrintf)
 {
     EXPECT_EQ(board::DecimalText(5e-324), "0." + std::string(323, '0') + "494065645841247");
@@ -126,7 +134,7 @@ TEST(DecimalText, RoundsAnyDoubleLikePrintf)
     for (int trial = 0; trial < 100000; ++trial) {
         // Any double; any decade from 10^-12 to 10^18; binary fractions of few bits, often
         // half-way between two 15-digit numbers.
-        const double value = trial % 3 == 0 ? std::abs(std::bit_cast<double>(random()))
+        const double value = trial % 3 == 0 ? std::abs(DoubleOfBits(random()))
                              : trial % 3 == 1
                                  ? std::ldexp(static_cast<double>(random() >> 11), -53) *
                                        std::pow(10.0, static_cast<int>(random() % 31) - 12)
