@@ -3,8 +3,8 @@
 # cmake -D SITE=... -D NAME=... -D OUT=... -D SOURCE=... -P make-zip.cmake
 # Makes OUT/NAME.zip holding the folder NAME with every file of SITE: the same bytes whenever the
 # same source is built, in any folder. Every file's time is SOURCE_DATE_EPOCH (when it is not set,
-# the last commit's, as scripts/source-date-epoch says), the files come sorted, and Info-ZIP's zip
-# with -X stores no owner and no other time.
+# the last commit's, as scripts/source-date-epoch says) and its mode rw-r--r--, the files come sorted,
+# and Info-ZIP's zip with -X stores no owner and no other time.
 cmake_minimum_required(VERSION 3.25)
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     execute_process(COMMAND ${SOURCE}/scripts/source-date-epoch
@@ -16,7 +16,8 @@ set(ENV{TZ} UTC)
 
 set(stage ${OUT}/zip-stage)
 file(REMOVE_RECURSE ${stage} ${OUT}/${NAME}.zip)
-file(COPY ${SITE}/ DESTINATION ${stage}/${NAME})
+# Every file readable by all and written by its owner alone, whatever the umask of the checkout.
+file(COPY ${SITE}/ DESTINATION ${stage}/${NAME} FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${stage} ${stage}/${NAME}/*)
 list(SORT files)
 execute_process(COMMAND touch --no-dereference --date=@$ENV{SOURCE_DATE_EPOCH} ${files} ${NAME}
