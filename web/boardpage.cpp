@@ -17,6 +17,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -48,11 +49,6 @@ std::optional<web::ClaimedSize> claimed;
 } // namespace
 
 extern "C" {
-
-EMSCRIPTEN_KEEPALIVE int tessk_square_count()
-{
-    return board::kSquareCount;
-}
 
 // What a click on the square would store, or -1 for a number that is no square.
 EMSCRIPTEN_KEEPALIVE int tessk_click_code(int square)
@@ -174,12 +170,16 @@ EMSCRIPTEN_KEEPALIVE int tessk_max_picture_side()
     return window::kMaxPictureSide;
 }
 
-// Reads the size a picture's header claims from size bytes at bytes: 1 when the format is one the
-// program reads (then tessk_claimed_width and _height tell the size), 0 otherwise.
+// Reads what a picture's header claims from size bytes at bytes, before anything decodes them:
+// 0 when the file is in no format the program reads, 2 when it is a JPEG of more scans than the
+// bound, 1 otherwise (then tessk_claimed_width and _height tell the size it claims).
 EMSCRIPTEN_KEEPALIVE int tessk_read_claimed_size(const std::uint8_t* bytes, int size)
 {
-    claimed = size > 0 ? web::ClaimedPictureSize({ bytes, static_cast<std::size_t>(size) }) : std::nullopt;
-    return claimed ? 1 : 0;
+    const std::span<const std::uint8_t> file(bytes, size > 0 ? static_cast<std::size_t>(size) : 0);
+    claimed = web::ClaimedPictureSize(file);
+    if (!claimed)
+        return 0;
+    return web::JpegScans(file) > window::kMaxJpegScans ? 2 : 1;
 }
 
 EMSCRIPTEN_KEEPALIVE double tessk_claimed_width()

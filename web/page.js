@@ -164,10 +164,12 @@ async function readBounded(response) {
 function checkClaimedSize(bytes) {
     const at = board._malloc(bytes.byteLength);
     board.HEAPU8.set(bytes, at);
-    const known = number('tessk_read_claimed_size', at, bytes.byteLength);
+    const claim = number('tessk_read_claimed_size', at, bytes.byteLength);
     board._free(at);
-    if (!known)
+    if (claim === 0)
         throw new PictureFailure('NotAFormat');
+    if (claim === 2)
+        throw new PictureFailure('TooManyScans');
     const [width, height] = [number('tessk_claimed_width'), number('tessk_claimed_height')];
     if (width > maxSide || height > maxSide)
         throw new PictureFailure('ClaimsTooMuch', width, height);

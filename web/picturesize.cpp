@@ -44,8 +44,10 @@ std::optional<ClaimedSize> BitmapSize(Bytes bytes)
     if (header < kInfoHeader)
         return std::nullopt;
     // Signed: a negative height is a picture stored from the top row down.
-    const auto sideOf = [&](std::size_t at) { return std::abs(static_cast<std::int64_t>(
-                                                  static_cast<std::int32_t>(static_cast<std::uint32_t>(LittleEndian(bytes, at, 4))))); };
+    const auto sideOf = [&](std::size_t at) {
+        return std::abs(static_cast<std::int64_t>(
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(LittleEndian(bytes, at, 4)))));
+    };
     return ClaimedSize{ sideOf(18), sideOf(22) };
 }
 
@@ -118,6 +120,29 @@ std::optional<ClaimedSize> IconSize(Bytes bytes)
 }
 
 } // namespace
+
+int JpegScans(std::span<const std::uint8_t> bytes)
+{
+    if (!StartsWith(bytes, { 0xff, 0xd8 }))
+        return 0;
+    int scans = 0;
+    std::size_t at = 2;
+    while (at + 1 < bytes.size()) {
+        const std::uint8_t marker = bytes[at + 1];
+        // Coded data, a coded 0xff, a fill byte or a restart: step over it alone.
+        if (bytes[at] != 0xff || marker == 0 || marker == 0xff || marker == 0x01 ||
+            (marker >= 0xd0 && marker <= 0xd8)) {
+            ++at;
+            continue;
+        }
+        if (marker == 0xd9 || at + 3 >= bytes.size())
+            break;
+        if (marker == 0xda)
+            ++scans;
+        at += 2 + static_cast<std::size_t>(BigEndian(bytes, at + 2, 2));
+    }
+    return scans;
+}
 
 std::optional<ClaimedSize> ClaimedPictureSize(std::span<const std::uint8_t> bytes)
 {

@@ -21,4 +21,8 @@ struct ClaimedSize {
 // pictures). Nothing for bytes of any other format, or a header too short to say.
 [[nodiscard]] std::optional<ClaimedSize> ClaimedPictureSize(std::span<const std::uint8_t> bytes);
 
+// How many scans a JPEG file is coded in (0 for any other file): a progressive picture costs the
+// decoder a pass over the whole picture for each scan, and nothing stops a file from repeating one.
+[[nodiscard]] int JpegScans(std::span<const std::uint8_t> bytes);
+
 } // namespace web

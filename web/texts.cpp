@@ -79,9 +79,12 @@ constexpr std::array<Text, kReasonCount> kReasons{
     Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "the file is empty") },
     Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "it is larger than %L1 MiB, far more than any picture") },
     Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "it is not a picture in a format this program reads") },
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "its header claims %1 × %2 pixels, more than any picture here") },
+    Text{ kLoader,
+          QT_TRANSLATE_NOOP("PictureLoadError", "its header claims %1 × %2 pixels, more than any picture here") },
     Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "it is not a readable picture (%1)") },
     Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "it decodes to %1 × %2 pixels, more than any picture here") },
+    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError",
+                                     "it is stored in more than %1 scans, far more than any picture needs") },
     //: A web server refused the picture. %1: the HTTP status code, %2: the server's words for it
     Text{ kPage, QT_TRANSLATE_NOOP("web::Page", "the web server answered %1 %2") },
     Text{ kPage, QT_TRANSLATE_NOOP("web::Page",
@@ -95,8 +98,8 @@ constexpr std::array<Text, kReasonCount> kReasons{
 std::optional<Reason> ReasonNamed(std::string_view name)
 {
     constexpr std::array<std::string_view, kReasonCount> kNames{
-        "NoSuchFile",      "PermissionDenied", "Empty",          "TooLargeFile", "NotAFormat", "ClaimsTooMuch",
-        "NotReadable",     "DecodesTooLarge",  "ServerAnswered", "Unreachable",  "NoAnswer",
+        "NoSuchFile",  "PermissionDenied", "Empty",          "TooLargeFile", "NotAFormat", "ClaimsTooMuch",
+        "NotReadable", "DecodesTooLarge",  "ServerAnswered", "Unreachable",  "NoAnswer",
     };
     const auto found = std::find(kNames.begin(), kNames.end(), name);
     if (found == kNames.end())
@@ -160,9 +163,11 @@ std::string FailureMessage(std::string_view file, std::string_view folder, Reaso
     const auto slot = static_cast<std::size_t>(reason);
     std::string why;
     if (reason == Reason::TooLargeFile)
-        why = WithArguments(Translated(kReasons[slot]),
-                            { LocalDecimal(board::DecimalText(static_cast<double>(window::kMaxPictureFileBytes) /
-                                                              (1 << 20))) });
+        why = WithArguments(
+            Translated(kReasons[slot]),
+            { LocalDecimal(board::DecimalText(static_cast<double>(window::kMaxPictureFileBytes) / (1 << 20))) });
+    else if (reason == Reason::TooManyScans)
+        why = WithArguments(Translated(kReasons[slot]), { std::to_string(window::kMaxJpegScans) });
     else if (reason == Reason::NotReadable)
         why = WithArguments(Translated(kReasons[slot]), { std::string(detail) });
     else if (reason == Reason::ServerAnswered)

@@ -23,11 +23,12 @@ enum class Reason : std::uint8_t {
     ClaimsTooMuch,
     NotReadable,
     DecodesTooLarge,
+    TooManyScans,
     ServerAnswered,
     Unreachable,
     NoAnswer,
 };
-inline constexpr int kReasonCount = 11;
+inline constexpr int kReasonCount = 12;
 
 // The reason of that name ("NoSuchFile", as above), for the page, which names them so.
 [[nodiscard]] std::optional<Reason> ReasonNamed(std::string_view name);
