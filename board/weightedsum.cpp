@@ -47,8 +47,7 @@ std::string DecimalText(double value)
     // between the first digit and the others is the C locale's, whatever it is, so only the digits
     // are taken from before the 'e'.
     std::array<char, 40> scientific{};
-    const int length =
-        std::snprintf(scientific.data(), scientific.size(), "%.*e", kSignificantDigits - 1, value);
+    const int length = std::snprintf(scientific.data(), scientific.size(), "%.*e", kSignificantDigits - 1, value);
     assert(length > 0 && static_cast<std::size_t>(length) < scientific.size());
     const std::string_view text(scientific.data(), static_cast<std::size_t>(length));
     const std::size_t e = text.find('e');
