@@ -163,6 +163,8 @@ async function readBounded(response) {
 
 function checkClaimedSize(bytes) {
     const at = board._malloc(bytes.byteLength);
+    if (at === 0) // never with the bound far below the WebAssembly's memory
+        throw new Error(`no memory for the ${bytes.byteLength} bytes of a picture`);
     board.HEAPU8.set(bytes, at);
     const claim = number('tessk_read_claimed_size', at, bytes.byteLength);
     board._free(at);
