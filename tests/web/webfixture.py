@@ -6,6 +6,7 @@ the site, and a headless Chromium driven through Debian's chromedriver."""
 import functools
 import http.server
 import shutil
+import sys
 import tempfile
 import threading
 from pathlib import Path
@@ -30,6 +31,13 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
         self.server.requests.append(self.path)
 
 
+class _Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A page that stops reading a file it refuses (one too large, say) closes the connection.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 class Site:
     """The site copied into a folder of its own, served on 127.0.0.1 at a port the system picks,
     so that each user of it gets a fresh origin (with no service worker and no cache yet) and may
@@ -40,7 +48,7 @@ class Site:
         self.root = Path(self._folder.name) / "site"
         shutil.copytree(source, self.root)
         handler = functools.partial(_Handler, directory=str(self.root))
-        self._server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self._server = _Server(("127.0.0.1", 0), handler)
         self._server.requests = []
         self.requests = self._server.requests
         self.url = f"http://127.0.0.1:{self._server.server_address[1]}/"
