@@ -256,6 +256,8 @@ def accessibility(page, axe):
 
 def offline(page):
     page.controlled()
+    errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+    assert not errors, f"not installable: {errors}"
     page.site.stop()
     page.driver.refresh()
     page.wait(lambda: page.js("return document.documentElement.dataset.ready === 'true'"), "the page offline")
@@ -311,7 +313,7 @@ ROWS = [  # (name, row, its arguments, Chromium's language and viewport)
     ("reset stops at the failing square", reset_stops_at_the_failing_square, {}, {}),
     ("German", german, {}, dict(lang="de-DE")),
     ("accessibility", accessibility, {}, {}),
-    ("offline after the first visit", offline, {}, {}),
+    ("installable, offline after the first visit", offline, {}, {}),
     ("picture replaced on the server", picture_replaced_on_the_server, {}, {}),
     ("narrow screen", narrow_screen, {}, dict(size=(360, 640))),
 ]
