@@ -194,7 +194,7 @@ def failing_picture(page, spoil, reason):
     assert page.focused() == "C0", f"the focus went back to {page.focused()}"
     page.expect_picture(0, "vi")
     picture.write_bytes(good)
-    page.keys(Keys.SPACE)
+    page.keys(Keys.ENTER)  # Enter presses too
     page.wait_sum("0.03125")  # the square was still empty: its next piece is the knight
     page.expect_picture(0, "vilo.bmp")
 
