@@ -291,6 +291,19 @@ def narrow_screen(page):
     page.wait_sum("0.03125")
 
 
+def crisp_at_twice_the_pixels(page):
+    # A screen of device pixel ratio 2 (or a browser zoom of 200 %): each picture pixel is 2 x 2.
+    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                {"width": 800, "height": 700, "deviceScaleFactor": 2, "mobile": False})
+    page.click(9)
+    page.wait_sum("0.03125")
+    shown = rgb(page.driver.get_screenshot_as_png(), f"{2 * SIDE}x{2 * SIDE}+146+146")
+    file = rgb(page.site.root / "vilo.bmp")
+    rows = (b"".join(file[i:i + 3] * 2 for i in range(y * 3 * SIDE, (y + 1) * 3 * SIDE, 3)) for y in range(SIDE))
+    doubled = b"".join(row * 2 for row in rows)
+    assert shown == doubled, "square 9 does not show vilo.bmp's pixels, each as 2 x 2"
+
+
 ROWS = [  # (name, row, its arguments, Chromium's language and viewport)
     ("one knight, by the mouse", sums, dict(clicks=[0], expected="0.03125", mouse=True), {}),
     ("a knight, a king, a bishop, a rook", sums,
@@ -315,6 +328,7 @@ ROWS = [  # (name, row, its arguments, Chromium's language and viewport)
     ("accessibility", accessibility, {}, {}),
     ("installable, offline after the first visit", offline, {}, {}),
     ("picture replaced on the server", picture_replaced_on_the_server, {}, {}),
+    ("crisp at twice the pixels", crisp_at_twice_the_pixels, {}, {}),
     ("narrow screen", narrow_screen, {}, dict(size=(360, 640))),
 ]
 
