@@ -27,6 +27,12 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
         ".mjs": "text/javascript",
     }
 
+    def end_headers(self):
+        # As a server set up to let browsers keep files for an hour: the page must still read
+        # every picture afresh while the server answers.
+        self.send_header("Cache-Control", "max-age=3600")
+        super().end_headers()
+
     def log_message(self, format, *args):  # noqa: A002 (the base class's name)
         self.server.requests.append(self.path)
 
