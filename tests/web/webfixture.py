@@ -17,8 +17,8 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 
 class _Handler(http.server.SimpleHTTPRequestHandler):
-    # A browser refuses to compile a module served under another type, and reads a manifest
-    # only by its own one.
+    # The types a school's server sends: WebAssembly compiles while it streams in only as
+    # application/wasm, and a module loads only as JavaScript.
     extensions_map = {
         **http.server.SimpleHTTPRequestHandler.extensions_map,
         ".wasm": "application/wasm",
