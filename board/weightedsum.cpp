@@ -5,8 +5,8 @@
 
 #include <array>
 #include <cassert>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -43,13 +43,18 @@ std::string DecimalText(double value)
         return "0";
 
     // "d.dddddddddddddde±x": the exact binary value rounded half to even to 15 significant digits.
-    std::array<char, 32> scientific{};
-    const auto [end, error] = std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
-                                            std::chars_format::scientific, kSignificantDigits - 1);
-    assert(error == std::errc{});
-    const std::string_view text(scientific.data(), static_cast<std::size_t>(end - scientific.data()));
+    // snprintf, not to_chars: every C++ library this program is built with has it. The separator
+    // between the first digit and the others is the C locale's, whatever it is, so only the digits
+    // are taken from before the 'e'.
+    std::array<char, 40> scientific{};
+    const int length = std::snprintf(scientific.data(), scientific.size(), "%.*e", kSignificantDigits - 1, value);
+    assert(length > 0 && static_cast<std::size_t>(length) < scientific.size());
+    const std::string_view text(scientific.data(), static_cast<std::size_t>(length));
     const std::size_t e = text.find('e');
-    std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+    std::string digits;
+    for (const char c : text.substr(0, e))
+        if (c >= '0' && c <= '9')
+            digits += c;
     digits.erase(digits.find_last_not_of('0') + 1);
     const int exponent = std::atoi(text.data() + e + 1);
 

@@ -5,6 +5,7 @@
 
 #include "indexedpalette.h"
 #include "piecedrawings.h"
+#include "squarepictures.h"
 #include "supersampling.h"
 
 #include <QColor>
@@ -27,8 +28,6 @@ namespace {
 // 72 dots per inch. Set on every picture so that nothing of the machine's screen reaches the files.
 constexpr int kDotsPerMeter = 2835;
 
-constexpr std::array<QRgb, 2> kShadeColours{ qRgb(192, 192, 128), qRgb(128, 160, 128) };
-
 // The icon is drawn on a kIconGrid x kIconGrid grid, so that at 16 pixels every edge of the rook
 // falls on a pixel's edge: four squares of the two shades, and the rook's outline over them.
 constexpr int kIconGrid = 16;
@@ -50,16 +49,12 @@ constexpr std::array<QPoint, 20> kIconRook{ QPoint(4, 2),   QPoint(6, 2),   QPoi
                                             QPoint(11, 11), QPoint(13, 11), QPoint(13, 14), QPoint(3, 14),
                                             QPoint(3, 11),  QPoint(5, 11),  QPoint(5, 6),   QPoint(4, 6) };
 
-std::size_t ShadeSlot(board::Shade shade)
-{
-    return static_cast<std::size_t>(shade);
-}
-
 } // namespace
 
 QRgb ShadeColour(board::Shade shade)
 {
-    return kShadeColours[ShadeSlot(shade)];
+    const Rgb colour = ShadeRgb(shade);
+    return qRgb(colour.red, colour.green, colour.blue);
 }
 
 QImage DrawSquarePicture(board::Shade shade, board::PieceCode code)

@@ -5,14 +5,13 @@
 
 #include "piece.h"
 #include "square.h"
+#include "squarepictures.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QRgb>
 
 namespace drawings {
-
-inline constexpr int kPictureSide = 70;
 
 [[nodiscard]] QRgb ShadeColour(board::Shade shade);
 

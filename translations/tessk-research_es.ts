@@ -181,6 +181,28 @@
     </message>
 </context>
 <context>
+    <name>web::Page</name>
+    <message>
+        <source>the web server answered %1 %2</source>
+        <extracomment>A web server refused the picture. %1: the HTTP status code, %2: the server&apos;s words for it</extracomment>
+        <translation>el servidor web respondió %1 %2</translation>
+    </message>
+    <message>
+        <source>the web server cannot be reached, and this device keeps no copy of the file</source>
+        <translation>no se puede acceder al servidor web, y este dispositivo no guarda ninguna copia del archivo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the report of a picture that cannot be shown</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>the web server did not send it within %1 seconds</source>
+        <extracomment>%1: how many seconds the page waited</extracomment>
+        <translation>el servidor web no lo envió en %1 segundos</translation>
+    </message>
+</context>
+<context>
     <name>window::Form1</name>
     <message>
         <source>empty</source>

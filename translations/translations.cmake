@@ -6,8 +6,8 @@
 # (merged into those files by packaging/). This sets
 #   TESSK_LANGUAGES           the codes in LINGUAS
 #   TESSK_TS_FILES            their .ts files
-#   TESSK_TRANSLATED_SOURCES  what lupdate reads to find the texts: the window's sources, and
-#                             the launcher's and AppStream texts as lupdate reads them
+#   TESSK_TRANSLATED_SOURCES  what lupdate reads to find the texts: the window's and the web page's
+#                             sources, and the launcher's and AppStream texts as lupdate reads them
 #   TESSK_PACKAGING_CONTEXT   the context of the launcher's and AppStream texts in the .ts files
 find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 find_program(TESSK_XGETTEXT xgettext REQUIRED)
@@ -16,8 +16,9 @@ file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/LINGUAS TESSK_LANGUAGES REGEX "^[a-z]")
 list(TRANSFORM TESSK_LANGUAGES PREPEND ${CMAKE_CURRENT_LIST_DIR}/tessk-research_ OUTPUT_VARIABLE TESSK_TS_FILES)
 list(TRANSFORM TESSK_TS_FILES APPEND .ts)
 
+# The window's sources, and the web page's, which takes the window's texts and adds a few of its own.
 file(GLOB_RECURSE TESSK_TRANSLATED_SOURCES CONFIGURE_DEPENDS
-    ${PROJECT_SOURCE_DIR}/window/*.cpp ${PROJECT_SOURCE_DIR}/window/*.h)
+    ${PROJECT_SOURCE_DIR}/window/*.cpp ${PROJECT_SOURCE_DIR}/window/*.h ${PROJECT_SOURCE_DIR}/web/*.cpp)
 
 # The launcher's and AppStream texts are found by gettext, the same way msgfmt looks them up when it
 # merges their translations, and written for lupdate as texts of one context of their own. The

@@ -23,8 +23,9 @@ std::string_view NextWord(std::string_view& rest)
 {
     const auto start = std::find_if_not(rest.begin(), rest.end(), IsBlank);
     const auto end = std::find_if(start, rest.end(), IsBlank);
-    const std::string_view word(start, end);
-    rest = std::string_view(end, rest.end());
+    const std::string_view word =
+        rest.substr(static_cast<std::size_t>(start - rest.begin()), static_cast<std::size_t>(end - start));
+    rest.remove_prefix(static_cast<std::size_t>(end - rest.begin()));
     return word;
 }
 
