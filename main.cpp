@@ -11,7 +11,7 @@
 #include <QIcon>
 
 #ifdef _WIN32
-#include "packaging/windows/runningmark.h"
+#include "runningmark.h"
 #endif
 
 int main(int argc, char* argv[]) // NOLINT(modernize-avoid-c-arrays): the signature main must have

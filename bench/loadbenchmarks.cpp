@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 tessk-research developers
 // SPDX-License-Identifier: MIT
 
-// The worst load of the hostile corpus: every seed of the loader's fuzzing target (the ten
-// pictures, a small file of each format read, the hostile files) and a few files too large to
-// commit, each written under a picture's name and loaded as a click would. One iteration loads
+// The worst load of the hostile corpus: every seed in the loader's fuzzing corpus folder (a small
+// file of each format read, the hostile files) and a few files too large to commit, each written
+// under a picture's name and loaded as a click would. One iteration loads
 // each file once and counts the slowest, in CPU time. Each load runs in a child forked for it,
 // which takes every allocation over 16 KiB as fresh memory: so peak_extra, the most any one load
 // raised the peak resident memory above what was resident before it, sees what the load needed

@@ -119,8 +119,10 @@ cmake_path(GET CMAKE_CURRENT_LIST_FILE PARENT_PATH here)
 file(COPY_FILE ${ICON} ${STAGE}/icon.ico)
 configure_file(${here}/installer.wxs.in ${STAGE}/installer.wxs @ONLY)
 # wixl gives the MSI a random package code and the time of the build: the package code is set
-# afterwards, and both run at the time of SOURCE_DATE_EPOCH.
-set(at_source_date faketime "@$ENV{SOURCE_DATE_EPOCH}")
+# afterwards, and both run with the clock stopped at SOURCE_DATE_EPOCH (a clock that ran on from
+# there would give a slow run, on a busy machine, a later second).
+string(TIMESTAMP source_date "%Y-%m-%d %H:%M:%S" UTC)
+set(at_source_date faketime -f "${source_date}")
 execute_process(COMMAND ${at_source_date} wixl --arch x64 -o ${OUT}/${NAME}.msi ${STAGE}/installer.wxs
     COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${at_source_date} msibuild ${OUT}/${NAME}.msi

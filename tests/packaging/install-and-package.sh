@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 tessk-research developers
 # SPDX-License-Identifier: MIT
-# Checks the tree's licensing with reuse, installs the build into a fresh prefix whose path holds a
-# space, checks the installed files, validates the launcher and the AppStream metadata (both with
-# every language's texts), starts the program as the desktop's menu does (Exec= in the
-# Path= folder) under Xvfb and clicks a square, then starts it from another folder and reads its
-# report of the missing picture.
-# Last, builds the DEB twice with scripts/package in two folders, compares the bytes, runs lintian
-# (which also reads both manual pages for man's warnings) and reads the package's control data,
-# its files and its launcher.
-# Usage: install-and-package.sh BUILD-FOLDER APP-ID VERSION SOURCE-FOLDER
+# The program as a user gets it, one step a ctest entry:
+#   reuse     the tree's licensing, with reuse
+#   install   installs the build into OUT/a prefix (the path holds a space), checks the installed
+#             files, validates the launcher and the AppStream metadata (both with every language's
+#             texts) and compares the icons
+#   launcher  starts that install as the desktop's menu does (Exec= in the Path= folder) under Xvfb
+#             and clicks a square, then starts it from another folder and reads its report of the
+#             missing picture
+#   deb       builds the DEB twice with scripts/package in two folders, compares the bytes, reads
+#             the package's control data, its files and its launcher, and leaves it in OUT
+#   lintian   lintian on that DEB (which also reads both manual pages for man's warnings)
+# Usage: install-and-package.sh STEP OUT BUILD-FOLDER APP-ID VERSION SOURCE-FOLDER
 set -euo pipefail
-build=$(readlink -f "$1")
-app_id=$2
-version=$3
-source=$(readlink -f "$4")
+step=$1
+out=$(readlink -f "$2")
+build=$(readlink -f "$3")
+app_id=$4
+version=$5
+source=$(readlink -f "$6")
+prefix="$out/a prefix"
 
 source "$(dirname "$0")/../session.sh"
 unset LC_ALL LC_MESSAGES LANGUAGE # the program's language follows LANG alone, English here
@@ -36,94 +42,100 @@ expected_files() {
         share/man/{,de/}man1/tessk-research.1.gz share/doc/tessk-research/{changelog.gz,copyright} | sort
 }
 
-# The licence check covers the source alone. In a checkout reuse leaves out what git ignores (the
-# build folders); a release tarball has no git, so reuse reads a copy without those folders.
-licensed=$source
-if [[ ! -e $source/.git ]]; then
-    licensed="$work/source"
-    mkdir "$licensed"
-    tar -C "$source" --exclude='./build*' --exclude=./.cache -cf - . | tar -C "$licensed" -xf -
-fi
-(cd "$licensed" && reuse lint) >"$work/reuse.log" 2>&1 || { cat "$work/reuse.log"; fail "reuse lint"; }
+step_reuse() {
+    # The licence check covers the source alone. In a checkout reuse leaves out what git ignores (the
+    # build folders); a release tarball has no git, so reuse reads a copy without those folders.
+    licensed=$source
+    if [[ ! -e $source/.git ]]; then
+        licensed="$work/source"
+        mkdir "$licensed"
+        tar -C "$source" --exclude='./build*' --exclude=./.cache -cf - . | tar -C "$licensed" -xf -
+    fi
+    (cd "$licensed" && reuse lint) >"$work/reuse.log" 2>&1 || { cat "$work/reuse.log"; fail "reuse lint"; }
+}
 
-# ---- cmake --install
-prefix="$work/a prefix"
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "cmake --install"; }
-diff <(expected_files) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) ||
-    fail "the installed files differ (< expected, > installed)"
+step_install() {
+    rm -rf "$prefix"
+    cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "cmake --install"; }
+    diff <(expected_files) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) ||
+        fail "the installed files differ (< expected, > installed)"
 
-launcher="$prefix/share/applications/$app_id.desktop"
-metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
-desktop-file-validate "$launcher" || fail "desktop-file-validate"
-appstreamcli validate --pedantic --no-net "$metainfo" >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; fail "appstreamcli validate"; }
-# Only the note on the capitals of the id may stay: the id is the program's name on every desktop.
-! grep -E '^[EWIP]: ' "$work/appstream.log" | grep -vE ':[0-9]+: cid-contains-uppercase-letter$' ||
-    fail "appstreamcli validate --pedantic has more to say"
+    launcher="$prefix/share/applications/$app_id.desktop"
+    metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
+    desktop-file-validate "$launcher" || fail "desktop-file-validate"
+    appstreamcli validate --pedantic --no-net "$metainfo" >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; fail "appstreamcli validate"; }
+    # Only the note on the capitals of the id may stay: the id is the program's name on every desktop.
+    ! grep -E '^[EWIP]: ' "$work/appstream.log" | grep -vE ':[0-9]+: cid-contains-uppercase-letter$' ||
+        fail "appstreamcli validate --pedantic has more to say"
 
-# Each language's texts are in both: three keys of the launcher, and the summary, the description's
-# two paragraphs and the screenshot's caption.
-for language in $(grep '^[a-z]' "$source/translations/LINGUAS"); do
-    [[ $(grep -c "^\(GenericName\|Comment\|Keywords\)\[$language\]=" "$launcher") == 3 &&
-        $(grep -c "xml:lang=\"$language\"" "$metainfo") == 4 ]] || fail "the launcher or the metadata lacks $language"
-done
+    # Each language's texts are in both: three keys of the launcher, and the summary, the description's
+    # two paragraphs and the screenshot's caption.
+    for language in $(grep '^[a-z]' "$source/translations/LINGUAS"); do
+        [[ $(grep -c "^\(GenericName\|Comment\|Keywords\)\[$language\]=" "$launcher") == 3 &&
+            $(grep -c "xml:lang=\"$language\"" "$metainfo") == 4 ]] || fail "the launcher or the metadata lacks $language"
+    done
 
-pictures="$prefix/share/tessk-research/pictures"
-holds -x "$launcher" "Path=$pictures" "Exec=\"$prefix/bin/tessk-research\"" "Icon=$app_id"
-holds "$metainfo" "<id>$app_id</id>" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
-    "<release version=\"$version\""
+    pictures="$prefix/share/tessk-research/pictures"
+    holds -x "$launcher" "Path=$pictures" "Exec=\"$prefix/bin/tessk-research\"" "Icon=$app_id"
+    holds "$metainfo" "<id>$app_id</id>" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+        "<release version=\"$version\""
 
-# The scalable icon shows what the two drawn sizes show.
-for size in 16 32; do
-    rsvg-convert -w "$size" -h "$size" "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" -o "$work/svg-$size.png"
-    differing=$(compare -metric AE -fuzz 1% "$work/svg-$size.png" \
-        "$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png" null: 2>&1 || true)
-    [[ $differing == 0 ]] || fail "the scalable icon at $size differs from the $size icon in $differing pixels"
-done
+    # The scalable icon shows what the two drawn sizes show.
+    for size in 16 32; do
+        rsvg-convert -w "$size" -h "$size" "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" -o "$work/svg-$size.png"
+        differing=$(compare -metric AE -fuzz 1% "$work/svg-$size.png" \
+            "$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png" null: 2>&1 || true)
+        [[ $differing == 0 ]] || fail "the scalable icon at $size differs from the $size icon in $differing pixels"
+    done
+}
 
-# ---- the installed program, started as the menu starts it
-start_xvfb
-export XDG_RUNTIME_DIR="$work/runtime" # as in a desktop session
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+step_launcher() {
+    launcher="$prefix/share/applications/$app_id.desktop"
+    pictures="$prefix/share/tessk-research/pictures"
+    start_xvfb
+    export XDG_RUNTIME_DIR="$work/runtime" # as in a desktop session
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# Exec= quotes an argument as the shell's double quotes do (this prefix has no % to undo).
-eval "program=$(key Exec "$launcher")"
-start_program "$(key Path "$launcher")" "$program"
+    # Exec= quotes an argument as the shell's double quotes do (this prefix has no % to undo).
+    eval "program=$(key Exec "$launcher")"
+    start_program "$(key Path "$launcher")" "$program"
 
-icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-[[ $icons == "Icon (16 x 16) Icon (32 x 32) " ]] || fail "the window's icons are: $icons"
-xprop -id "$window" WM_CLASS | grep -qF "\"$(key StartupWMClass "$launcher")\"" ||
-    fail "StartupWMClass= does not match $(xprop -id "$window" WM_CLASS)"
+    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    [[ $icons == "Icon (16 x 16) Icon (32 x 32) " ]] || fail "the window's icons are: $icons"
+    xprop -id "$window" WM_CLASS | grep -qF "\"$(key StartupWMClass "$launcher")\"" ||
+        fail "StartupWMClass= does not match $(xprop -id "$window" WM_CLASS)"
 
-# Square 0 shows its plain light colour, read from no file, which is the empty square's picture; a
-# real click on it shows the installed knight picture: the pictures are found from Path=.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-wait_until shows $((X + 1)) $((Y + 1)) "$pictures/vi.bmp" || fail "square 0 does not show its first colour"
-xdotool mousemove --window "$window" 36 36 click 1
-wait_until shows $((X + 1)) $((Y + 1)) "$pictures/vilo.bmp" || fail "square 0 does not show the knight"
-kill -0 "$program_pid" || fail "the program has stopped"
-[[ ! -s $work/program.log && ! -s $work/program.out ]] || { cat "$work/program.out"; fail "the program wrote to its output"; }
-echo "the installed program started from its launcher and showed the knight"
+    # Square 0 shows its plain light colour, read from no file, which is the empty square's picture; a
+    # real click on it shows the installed knight picture: the pictures are found from Path=.
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    wait_until shows $((X + 1)) $((Y + 1)) "$pictures/vi.bmp" || fail "square 0 does not show its first colour"
+    xdotool mousemove --window "$window" 36 36 click 1
+    wait_until shows $((X + 1)) $((Y + 1)) "$pictures/vilo.bmp" || fail "square 0 does not show the knight"
+    kill -0 "$program_pid" || fail "the program has stopped"
+    [[ ! -s $work/program.log && ! -s $work/program.out ]] || { cat "$work/program.out"; fail "the program wrote to its output"; }
+    echo "the installed program started from its launcher and showed the knight"
 
-# ---- the installed program started from another folder: the report of the missing picture says
-# where the installed pictures are, with a command that starts the program there
-elsewhere="$work/elsewhere"
-mkdir "$elsewhere"
-kill "$program_pid" && wait "$program_pid" || true
-start_program "$elsewhere" "$prefix/bin/tessk-research"
-xdotool mousemove --window "$window" 36 36 click 1
-wait_until test -s "$work/program.log" || fail "no report on standard error"
-report=$(cat "$work/program.log")
-# The report's line on standard error names the program, the file, the folder and the reason.
-[[ $report == "tessk-research: "*"\"vilo.bmp\""*"\"$elsewhere\": there is no such file."*"installed in \"$pictures\""* ]] ||
-    fail "the report on standard error: $report"
-# The suggested command, with `pwd` for the program: it lands in the pictures, and names the program.
-command=${report##*start it there: }
-[[ $(bash -c "${command% && *} && pwd") == "$pictures" ]] || fail "the command goes elsewhere: $command"
-eval "words=(${command##* && })"
-[[ ${words[*]} == "$prefix/bin/tessk-research" ]] || fail "the command starts ${words[*]}"
-echo "the installed program started elsewhere says: ${report#*no such file. }"
+    # ---- the installed program started from another folder: the report of the missing picture says
+    # where the installed pictures are, with a command that starts the program there
+    elsewhere="$work/elsewhere"
+    mkdir "$elsewhere"
+    kill "$program_pid" && wait "$program_pid" || true
+    start_program "$elsewhere" "$prefix/bin/tessk-research"
+    xdotool mousemove --window "$window" 36 36 click 1
+    wait_until test -s "$work/program.log" || fail "no report on standard error"
+    report=$(cat "$work/program.log")
+    # The report's line on standard error names the program, the file, the folder and the reason.
+    [[ $report == "tessk-research: "*"\"vilo.bmp\""*"\"$elsewhere\": there is no such file."*"installed in \"$pictures\""* ]] ||
+        fail "the report on standard error: $report"
+    # The suggested command, with `pwd` for the program: it lands in the pictures, and names the program.
+    command=${report##*start it there: }
+    [[ $(bash -c "${command% && *} && pwd") == "$pictures" ]] || fail "the command goes elsewhere: $command"
+    eval "words=(${command##* && })"
+    [[ ${words[*]} == "$prefix/bin/tessk-research" ]] || fail "the command starts ${words[*]}"
+    echo "the installed program started elsewhere says: ${report#*no such file. }"
+}
 
-# ---- the Debian package, as scripts/package builds it, in two folders at different depths
+# The Debian package, as scripts/package builds it, in two folders at different depths.
 # package FOLDER: builds the DEB there with scripts/package and prints the path of the one DEB.
 package() {
     "$source/scripts/package" "$1" >"$work/package.log" 2>&1 || { cat "$work/package.log"; fail "scripts/package"; } >&2
@@ -131,22 +143,35 @@ package() {
     ((${#debs[@]} == 1)) || fail "scripts/package made ${#debs[@]} packages" >&2
     echo "${debs[0]}"
 }
-deb=$(package "$work/package-1")
-cmp "$deb" "$(package "$work/deeper/package-2")" || fail "two builds of one commit give different packages"
-lintian --pedantic --display-info "$deb" >"$work/lintian.log" 2>"$work/lintian.err" ||
-    { cat "$work/lintian.log" "$work/lintian.err"; fail "lintian"; }
-[[ ! -s $work/lintian.log ]] || { cat "$work/lintian.log"; fail "lintian has tags"; }
-[[ $(basename "$deb") == "tessk-research_${version}_$(dpkg --print-architecture).deb" ]] || fail "the package is $deb"
-[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "Version: $(dpkg-deb -f "$deb" Version)"
-depends=$(dpkg-deb -f "$deb" Depends)
-[[ $(dpkg-deb -f "$deb" Recommends) == qt6-translations-l10n ]] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
-for library in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-wayland libqt6dbus6 libc6; do
-    [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] || fail "Depends lacks $library: $depends"
-done
+step_deb() {
+    rm -f "$out"/*.deb
+    deb=$(package "$work/package-1")
+    cmp "$deb" "$(package "$work/deeper/package-2")" || fail "two builds of one commit give different packages"
+    [[ $(basename "$deb") == "tessk-research_${version}_$(dpkg --print-architecture).deb" ]] || fail "the package is $deb"
+    [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "Version: $(dpkg-deb -f "$deb" Version)"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    [[ $(dpkg-deb -f "$deb" Recommends) == qt6-translations-l10n ]] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
+    for library in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-wayland libqt6dbus6 libc6; do
+        [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] || fail "Depends lacks $library: $depends"
+    done
 
-diff <(expected_files | sed 's|^|usr/|') <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort) ||
-    fail "the package's files differ (< expected, > in the package)"
+    diff <(expected_files | sed 's|^|usr/|') <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort) ||
+        fail "the package's files differ (< expected, > in the package)"
 
-dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$app_id.desktop" >"$work/$app_id.desktop"
-holds -x "$work/$app_id.desktop" Path=/usr/share/tessk-research/pictures Exec=/usr/bin/tessk-research
-echo "$(basename "$deb"): $depends"
+    dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$app_id.desktop" >"$work/$app_id.desktop"
+    holds -x "$work/$app_id.desktop" Path=/usr/share/tessk-research/pictures Exec=/usr/bin/tessk-research
+    echo "$(basename "$deb"): $depends"
+    cp "$deb" "$out/"
+}
+
+step_lintian() {
+    local debs=("$out"/*.deb)
+    lintian --pedantic --display-info "${debs[@]}" >"$work/lintian.log" 2>"$work/lintian.err" ||
+        { cat "$work/lintian.log" "$work/lintian.err"; fail "lintian"; }
+    [[ ! -s $work/lintian.log ]] || { cat "$work/lintian.log"; fail "lintian has tags"; }
+}
+
+case $step in
+reuse | install | launcher | deb | lintian) "step_$step" ;;
+*) fail "no step '$step'" ;;
+esac

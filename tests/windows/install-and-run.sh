@@ -1,26 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 tessk-research developers
 # SPDX-License-Identifier: MIT
-# install-and-run.sh PACKAGES OLDER
-# The Windows program as a user and an administrator meet it, under Wine on an Xvfb of its own, in
-# a fresh prefix that reports Windows 10, and a German locale. PACKAGES and OLDER are the paths of
-# this version's packages and an older version's without their endings (.zip, -setup.exe, .msi).
-# - A user: the installer installs it silently and it is started through its Start-menu shortcut,
-#   and so again from the MSI; then the zip is unpacked into a folder with a non-ASCII name and
-#   started there, in a Spanish locale. Each time a key and a click show their pieces' pictures and
-#   the sum (read back through the clipboard), a broken picture brings the report in the user's
-#   language, naming the folder it was started in, with Qt's own word for OK, and the program
-#   stays up until the close button of its title bar ends it (with status 0, where the test
-#   started it itself). The zip holds no DLL that the program does not load, every program and DLL
-#   in it is hardened, and the program carries its manifest.
+# install-and-run.sh PACKAGES OLDER CLEAN
+# What only the packages themselves can show, under Wine on an Xvfb of its own, in a copy of the
+# fresh prefix CLEAN (Windows 10), in a German locale. PACKAGES and OLDER are the paths of this
+# version's packages and an older version's without their endings (.zip, -setup.exe, .msi).
 # - An administrator: the table below, one case a row, each a state, a command, the status it
-#   ends with and what it leaves.
+#   ends with and what it leaves. The installer's and the MSI's program is started once through
+#   its Start-menu shortcut: it runs in its folder, in the user's language.
+# - A user: the zip unpacked into a folder with a non-ASCII name and started there, in a Spanish
+#   locale, ends with status 0 when its window is closed. The zip holds no DLL that the program
+#   does not load, every program and DLL in it is hardened, and the program carries its manifest.
+# What the window does is the window's tests' (tst_form1 runs under Wine too).
 set -euo pipefail
-new=$(readlink -f "$1") older=$(readlink -f "$2")
+new=$(readlink -f "$1") older=$(readlink -f "$2") clean=$(readlink -f "$3")
 source "$(dirname "$0")/../session.sh"
 for package in "$new".zip "$new"-setup.exe "$new".msi "$older"-setup.exe "$older".msi; do
     [[ -f $package ]] || fail "no $package: build the target windows-packages first"
 done
+[[ -f $clean/system.reg ]] || fail "no Wine prefix in $clean: the test wine_prefix makes it"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all,err+all WINEDLLOVERRIDES="mscoree,mshtml="
 # What Wine reports as an error goes to the log that a failure shows first.
 wine() { command wine "$@" 2>>"$work/program.log"; }
@@ -37,12 +35,7 @@ export LOCPATH=$work/locale LANG=de_DE.UTF-8
 # Bash itself looks for the locale where LOCPATH pointed when it started, and warns; Wine finds it.
 unset LC_ALL LC_CTYPE LC_NUMERIC LC_MESSAGES 2>/dev/null
 start_xvfb 1280x1024x24
-wineboot --init 2>/dev/null
-# Wine 8 reports Windows 7 unless told otherwise.
-wine winecfg -v win10
-# Xvfb has no window manager: Wine draws each window's frame and title bar itself, as Windows does.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-wineserver --wait
+cp -a "$clean" "$WINEPREFIX"
 drive=$WINEPREFIX/drive_c
 snapshot() { (cd "$drive" && find . && sed -n 's/^\(\[[^]]*\]\).*/\1/p' ../*.reg) | LC_ALL=C sort; }
 snapshot >"$work/clean"
@@ -51,44 +44,42 @@ name=$(basename "$new")
 (cd "$work" && cmake -E tar xf "$new.zip")
 (cd "$work/$name" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$work/files"
 
+# The program's windows and its report's, which bear its name, as the X server lists them.
 windows_open() { (($(xdotool search --onlyvisible --name '^tessk-research$' | wc -l) == $1)); }
-click() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; }
+focused() { [[ $(xdotool getwindowfocus) == "$1" ]]; }
+ended() { wait_until eval "! kill -0 $1 2>/dev/null"; }
 copied() { xclip -o -selection clipboard 2>/dev/null | grep "$@" >/dev/null; }
-sum_is() {
-    click 300 600
-    xdotool key ctrl+a ctrl+c
-    wait_until copied -xF "$1" || fail "the sum reads '$(xclip -o -selection clipboard)', not '$1'"
+# started: the program has its window, which Wine has given the keyboard (the first square has
+# the focus); sets window.
+started() {
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^tessk-research$' | head -n 1) ||
+        fail "no window appeared"
+    wait_until focused "$window" || fail "the window did not get the keyboard"
 }
-# exercise UNIX-FOLDER WINDOWS-FOLDER REPORT OK: the program is up, started in that folder; a broken
-# picture's report reads REPORT (%s: the folder) and its button OK.
-exercise() {
-    wait_until windows_open 1 || fail "no window appeared"
-    eval "$(xdotool search --onlyvisible --name '^tessk-research$' getwindowgeometry --shell)"
-    # Wine's frame is as wide on the left, the right and the bottom.
-    border=$(((WIDTH - 576) / 2)) left=$((X + border)) top=$((Y + HEIGHT - 615 - border))
-    xdotool key space # the first square has the focus
-    sum_is 0,03125
-    click 108 36
-    sum_is 0,0625
-    wait_until shows $((left + 1)) $((top + 1)) "$1/vilo.bmp" && wait_until shows $((left + 73)) $((top + 1)) "$1/solo.bmp" ||
-        fail "a square does not show its picture"
+# closed: the close of the window (Alt+F4, as its title bar's button) ends the program, and with
+# it Wine's last process.
+closed() {
+    xdotool windowfocus --sync "$window"
+    xdotool key alt+F4
+    timeout 30 wineserver --wait || fail "the close of the window did not end the program"
+}
+# in_folder UNIX-FOLDER WINDOWS-FOLDER REPORT OK: the program runs in that folder and speaks the
+# user's language: a broken picture there brings, at the second press of the first square (to
+# the king), the report REPORT (%s: the folder) with OK on its button; the square stays a knight,
+# and the sum box (the next control) reads its sum with the user's decimal comma.
+in_folder() {
     head -c 3000 /dev/urandom >"$1/viki.bmp"
-    click 36 36
+    xdotool key space space
     wait_until windows_open 2 || fail "no report for a broken picture"
     xdotool key ctrl+c
     # shellcheck disable=SC2059 # the report is the format
     wait_until copied -F "$(printf "$3" "$2")" || fail "the report: $(xclip -o -selection clipboard)"
     copied "^$4   " || fail "the report's button is not $4: $(xclip -o -selection clipboard)"
     xdotool key Return
-    sum_is 0,0625 # and the report is gone: it holds the window while it is open
-    close_window
-}
-close_window() {
-    eval "$(xdotool search --onlyvisible --name '^tessk-research$' getwindowgeometry --shell)"
-    local border=$(((WIDTH - 576) / 2))
-    xdotool mousemove $((X + WIDTH - border - 12)) $((Y + border + 10)) click 1 # the close button
-    wait_until windows_open 0 || fail "the close button did not close the window"
-    wait_until eval '! pgrep -f "tessk-research\.exe" >/dev/null' || fail "the program did not end"
+    wait_until windows_open 1 || fail "the report stayed"
+    xdotool windowfocus --sync "$window"
+    xdotool key Tab ctrl+a ctrl+c
+    wait_until copied -xF 0,03125 || fail "the sum reads '$(xclip -o -selection clipboard)', not 0,03125"
 }
 german_report='Das Bild „viki.bmp“ aus dem Ordner „%s“ kann nicht angezeigt werden: Die Datei ist kein Bild'
 
@@ -122,33 +113,33 @@ quiet_uninstall() {
     return $status
 }
 # The uninstaller as a person may type it, without _?=: it returns at once and leaves the work to
-# its copy in the temporary folder, which is waited for here.
+# its copy in the temporary folder, which the Wine server's end waits for.
 plain_uninstall() {
-    local status=0
     local uninstaller
     uninstaller=$(entry_value UninstallString)
-    wine "${uninstaller//\"/}" /S || status=$?
-    while pgrep -f 'Un\.exe|Au_\.exe' >/dev/null; do sleep 0.2; done
-    return $status
+    wine "${uninstaller//\"/}" /S || return
+    wineserver --wait
 }
 setup() { wine "$new-setup.exe" /S "$@"; }
 # A person at the screen: the installer asks, in German, to close the program; the person cancels.
 person_cancels() {
     wine "$@" &
-    local asker=$! status=0
-    wait_until eval 'xdotool search --onlyvisible --name "^Installation von tessk-research$" >/dev/null' ||
+    local asker=$! question
+    question=$(timeout 30 xdotool search --sync --onlyvisible --name '^Installation von tessk-research$' | head -n 1) ||
         fail "no question to close the program"
-    # The question may show before it takes keys: Escape until it has gone.
-    wait_until eval "xdotool key Escape; sleep 0.5; ! kill -0 $asker 2>/dev/null" || fail "the question stayed"
-    wait $asker || status=$?
-    return $status
+    # It takes keys once Wine has given it the keyboard.
+    wait_until focused "$question" || fail "the question did not get the keyboard"
+    xdotool key Escape
+    ended "$asker" || fail "the question stayed"
+    wait "$asker"
 }
 msi() { wine msiexec "$@" /qn; }
 
 # States a case starts from, besides what the cases before it left.
+# The program started from its shortcut, as Windows starts it.
 program_runs() {
     wine start "$(shortcut)"
-    wait_until windows_open 1 || fail "the program did not start from its shortcut"
+    started
 }
 older_installed_in() { wine "$older-setup.exe" /S "/D=$1" || fail "the older version did not install"; }
 older_msi_installed() { msi /i "$older.msi" || fail "the older MSI did not install"; }
@@ -200,10 +191,11 @@ nothing_left() {
         grep -qiF "$(sed 's|^\./|C:\\\\|; s|/|\\\\|g' <<<"$path")" <<<"$pending" || { echo "left behind: $path"; exit 1; }
     done
 }
-# runs_from_shortcut: the program starts in its folder from the shortcut and works there.
+# runs_from_shortcut: the program starts from the shortcut in its folder, and in German.
 runs_from_shortcut() {
-    wine start "$(shortcut)"
-    exercise "$drive/Program Files/tessk-research" 'C:\Program Files\tessk-research' "$german_report" OK
+    program_runs
+    in_folder "$drive/Program Files/tessk-research" 'C:\Program Files\tessk-research' "$german_report" OK
+    closed
 }
 
 # case | state before (after the cases above) | command | its status | what it leaves
@@ -235,7 +227,7 @@ for row in "${cases[@]}"; do
     ended_with $status $((expected)) || fail "$what: ended with status $status, not $((expected)) (Windows' status cut to 8 bits)"
     eval "$after" || fail "$what: it did not leave what it should ($after)"
     # The program, where the case started it, is closed; Windows 10 again.
-    [[ $before == *program_runs* ]] && close_window
+    [[ $before == *program_runs* ]] && closed
     [[ $before == *reports_windows* ]] && reports_windows win10
     echo "ok: $what"
 done
@@ -246,8 +238,10 @@ mkdir -p "$folder"
 (cd "$folder" && cmake -E tar xf "$new.zip")
 (cd "$folder/$name" && LANG=es_ES.UTF-8 WINEDEBUG=-all,+loaddll exec wine tessk-research.exe 2>"$work/loaded") &
 program=$!
-exercise "$folder/$name" "C:\\users\\Zoë\\Schach\\$name" \
+started
+in_folder "$folder/$name" "C:\\users\\Zoë\\Schach\\$name" \
     'No se puede mostrar la imagen «viki.bmp» de la carpeta «%s»: no es una imagen' Aceptar
+closed
 wait "$program" || fail "closed, it ended with status $?"
 (cd "$folder/$name" && find . -name '*.dll') | while read -r dll; do
     grep -qiF "${dll##*/}" "$work/loaded" || fail "the zip brings $dll, which the program never loads"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 tessk-research developers
 # SPDX-License-Identifier: MIT
-# screen-reader.sh ZIP PROBE
+# screen-reader.sh ZIP PROBE CLEAN
 # The program from the zip as a Windows screen reader meets it through UI Automation, under Wine on
-# an Xvfb of its own, in a fresh prefix: PROBE (uia-probe.exe) asks for the window's element from
+# an Xvfb of its own, in a copy of the fresh prefix CLEAN: PROBE (uia-probe.exe) asks for the window's element from
 # another process, as Narrator does. Its answer must come from Qt's provider for Form1, in the
 # program's process.
 #
@@ -12,15 +12,14 @@
 # window's element is all a test can read here; `uia-probe tessk-research 10 child` on Windows
 # itself reads the first square too.
 set -euo pipefail
-zip=$(readlink -f "$1") probe=$(readlink -f "$2")
+zip=$(readlink -f "$1") probe=$(readlink -f "$2") clean=$(readlink -f "$3")
 source "$(dirname "$0")/../session.sh"
 [[ -f $zip ]] || fail "no zip: build the target windows-packages first"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
 unset LC_ALL LC_MESSAGES LANGUAGE
 at_exit 'wineserver --kill'
 start_xvfb 1280x1024x24
-wineboot --init 2>/dev/null
-wineserver --wait
+cp -a "$clean" "$WINEPREFIX"
 
 (cd "$work" && cmake -E tar xf "$zip")
 folder=$work/$(basename "$zip" .zip)

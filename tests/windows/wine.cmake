@@ -3,8 +3,9 @@
 # Included by tests/CMakeLists.txt on every platform.
 
 # tessk_under_wine(TEST...): for Windows, the tests' programs run under Wine (the toolchain's
-# emulator) in a prefix of the build's own, which the test wine_prefix makes first; Qt's DLLs and
-# the runtime's are found on WINEPATH. Elsewhere it does nothing.
+# emulator) in the build's shared prefix, on the Wine server that the fixture wine readies once for
+# the whole stage (wine-prefix.sh); Qt's DLLs and the runtime's are found on WINEPATH. Elsewhere it
+# does nothing. TESSK_WINE_CLEAN_PREFIX is the fresh prefix that the tests from outside copy.
 function(tessk_under_wine)
     if(WIN32)
         set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT "${TESSK_WINE_ENVIRONMENT}")
@@ -34,7 +35,10 @@ if(WIN32)
     string(REPLACE ";" "\\;" search_path "${search_path}")
     set(TESSK_WINE_ENVIRONMENT WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
         "WINEPATH=${search_path}")
-    add_test(NAME wine_prefix
-        COMMAND bash -c "test -f \"$WINEPREFIX/system.reg\" || wineboot --init; wineserver --wait")
-    set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TESSK_WINE_ENVIRONMENT}")
+    set(TESSK_WINE_CLEAN_PREFIX ${CMAKE_BINARY_DIR}/wine-clean)
+    add_test(NAME wine_prefix COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh
+        ${TESSK_WINE_CLEAN_PREFIX} ${CMAKE_BINARY_DIR}/wine)
+    add_test(NAME wine_server_end COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh --end ${CMAKE_BINARY_DIR}/wine)
+    set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+    set_tests_properties(wine_server_end PROPERTIES FIXTURES_CLEANUP wine)
 endif()
