@@ -49,6 +49,16 @@ constexpr std::array<Index, sizeof...(Numbers)> SquaresInOrder(std::index_sequen
 // Every square in ascending order, for loops that must visit 0..63 in turn.
 inline constexpr std::array<Index, kSquareCount> kAllSquares = SquaresInOrder(std::make_index_sequence<kSquareCount>{});
 
+// The square rows down and columns right of index (negative: up, left), or none past the board's edge.
+constexpr std::optional<Index> Neighbour(Index index, int rows, int columns)
+{
+    const int row = index.Row() + rows;
+    const int column = index.Column() + columns;
+    if (row < 0 || row >= kBoardSide || column < 0 || column >= kBoardSide)
+        return std::nullopt;
+    return Index(row * kBoardSide + column);
+}
+
 enum class Shade : std::uint8_t { Light, Dark };
 
 // The row plus the square's number; its parity gives the shade, so each row

@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>it is not a readable picture (%1)</source>
-        <extracomment>%1: why Qt&apos;s decoder could not read it, in Qt&apos;s words</extracomment>
+        <extracomment>%1: why the decoder could not read it, in the decoder&apos;s words</extracomment>
         <translation>ce n’est pas une image lisible (%1)</translation>
     </message>
     <message>

@@ -18,7 +18,8 @@ list(TRANSFORM TESSK_TS_FILES APPEND .ts)
 
 # The window's sources, and the web page's, which takes the window's texts and adds a few of its own.
 file(GLOB_RECURSE TESSK_TRANSLATED_SOURCES CONFIGURE_DEPENDS
-    ${PROJECT_SOURCE_DIR}/window/*.cpp ${PROJECT_SOURCE_DIR}/window/*.h ${PROJECT_SOURCE_DIR}/web/*.cpp)
+    ${PROJECT_SOURCE_DIR}/window/*.cpp ${PROJECT_SOURCE_DIR}/window/*.h ${PROJECT_SOURCE_DIR}/description/*.h
+    ${PROJECT_SOURCE_DIR}/web/*.cpp)
 
 # The launcher's and AppStream texts are found by gettext, the same way msgfmt looks them up when it
 # merges their translations, and written for lupdate as texts of one context of their own. The

@@ -79,12 +79,8 @@ EMSCRIPTEN_KEEPALIVE int tessk_empty_code()
 EMSCRIPTEN_KEEPALIVE int tessk_neighbour(int square, int rows, int columns)
 {
     const std::optional<board::Index> index = board::Index::Checked(square);
-    if (!index)
-        return -1;
-    const int row = index->Row() + rows, column = index->Column() + columns;
-    if (row < 0 || row >= board::kBoardSide || column < 0 || column >= board::kBoardSide)
-        return -1;
-    return row * board::kBoardSide + column;
+    const std::optional<board::Index> neighbour = index ? board::Neighbour(*index, rows, columns) : std::nullopt;
+    return neighbour ? neighbour->Value() : -1;
 }
 
 // Stores a code once its picture is shown; 0 when the square or the code is none, 1 when stored.

@@ -4,6 +4,7 @@
 #include "texts.h"
 
 #include "catalogue.h"
+#include "formtexts.h"
 #include "picturelimits.h"
 #include "weightedsum.h"
 
@@ -64,27 +65,17 @@ std::string WithArguments(std::string_view text, std::initializer_list<std::stri
     return result;
 }
 
-constexpr std::array<Text, board::kPieceCodeCount> kPieceWords{
-    Text{ kForm1, QT_TRANSLATE_NOOP("window::Form1", "empty") },
-    Text{ kForm1, QT_TRANSLATE_NOOP("window::Form1", "knight") },
-    Text{ kForm1, QT_TRANSLATE_NOOP("window::Form1", "king") },
-    Text{ kForm1, QT_TRANSLATE_NOOP("window::Form1", "bishop") },
-    Text{ kForm1, QT_TRANSLATE_NOOP("window::Form1", "rook") },
-};
-
 // By Reason, in its order.
 constexpr std::array<Text, kReasonCount> kReasons{
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "there is no such file") },
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "permission to read it is denied") },
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "the file is empty") },
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "it is larger than %L1 MiB, far more than any picture") },
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "it is not a picture in a format this program reads") },
-    Text{ kLoader,
-          QT_TRANSLATE_NOOP("PictureLoadError", "its header claims %1 × %2 pixels, more than any picture here") },
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "it is not a readable picture (%1)") },
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError", "it decodes to %1 × %2 pixels, more than any picture here") },
-    Text{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError",
-                                     "it is stored in more than %1 scans, far more than any picture needs") },
+    Text{ kLoader, texts::kNoSuchFile },
+    Text{ kLoader, texts::kPermissionDenied },
+    Text{ kLoader, texts::kEmptyFile },
+    Text{ kLoader, texts::kTooLargeFile },
+    Text{ kLoader, texts::kNotAFormat },
+    Text{ kLoader, texts::kClaimsTooMuch },
+    Text{ kLoader, texts::kNotReadable },
+    Text{ kLoader, texts::kDecodesTooLarge },
+    Text{ kLoader, texts::kTooManyScans },
     //: A web server refused the picture. %1: the HTTP status code, %2: the server's words for it
     Text{ kPage, QT_TRANSLATE_NOOP("web::Page", "the web server answered %1 %2") },
     Text{ kPage, QT_TRANSLATE_NOOP("web::Page",
@@ -134,16 +125,14 @@ void SetDecimalSeparator(std::string_view separator)
 
 std::string SquareName(board::Index index, board::PieceCode code)
 {
-    //: A square's name for a screen reader. %1: its row, 1 at the top; %2: its column, 1 at the
-    //: left; %3: what it holds (empty, or a piece)
-    const Text pattern{ kForm1, QT_TRANSLATE_NOOP("window::Form1", "row %1, column %2: %3") };
-    return WithArguments(Translated(pattern), { std::to_string(index.Row() + 1), std::to_string(index.Column() + 1),
-                                                Translated(kPieceWords[board::Slot(code)]) });
+    return WithArguments(Translated({ kForm1, texts::kSquareName }),
+                         { std::to_string(index.Row() + 1), std::to_string(index.Column() + 1),
+                           Translated({ kForm1, texts::kPieceWords[board::Slot(code)] }) });
 }
 
 std::string SumBoxName()
 {
-    return Translated({ kForm1, QT_TRANSLATE_NOOP("window::Form1", "weighted sum of the board") });
+    return Translated({ kForm1, texts::kSumBoxName });
 }
 
 std::string OkText()
@@ -174,11 +163,7 @@ std::string FailureMessage(std::string_view file, std::string_view folder, Reaso
         why = WithArguments(Translated(kReasons[slot]), { std::to_string(first), std::string(detail) });
     else
         why = WithArguments(Translated(kReasons[slot]), { std::to_string(first), std::to_string(second) });
-    //: The report of a picture that cannot be shown. %1: the file's name, %2: the folder, %3: one of
-    //: the reasons, each written to follow this colon.
-    const Text sentence{ kLoader, QT_TRANSLATE_NOOP("PictureLoadError",
-                                                    R"(Cannot show the picture "%1" from the folder "%2": %3.)") };
-    return WithArguments(Translated(sentence), { std::string(file), std::string(folder), why });
+    return WithArguments(Translated({ kLoader, texts::kCannotShow }), { std::string(file), std::string(folder), why });
 }
 
 } // namespace web

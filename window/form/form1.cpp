@@ -5,6 +5,7 @@
 
 #include "accessiblename.h"
 #include "formdescription.h"
+#include "formtexts.h"
 #include "piecepictures.h"
 #include "squarebutton.h"
 #include "weightedsum.h"
@@ -51,39 +52,23 @@ QString LocalSumText(const board::Board& board)
     return QString::fromStdString(board::SumText(board)).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
-// What a square holds, as a screen reader says it after the square's place.
-QString PieceWord(board::PieceCode code)
-{
-    constexpr std::array<const char*, board::kPieceCodeCount> kWords{
-        //: A square that holds no piece
-        QT_TRANSLATE_NOOP("window::Form1", "empty"), QT_TRANSLATE_NOOP("window::Form1", "knight"),
-        QT_TRANSLATE_NOOP("window::Form1", "king"), QT_TRANSLATE_NOOP("window::Form1", "bishop"),
-        QT_TRANSLATE_NOOP("window::Form1", "rook")
-    };
-    return Form1::tr(kWords[board::Slot(code)]);
-}
-
 QString SquareName(board::Index index, board::PieceCode code)
 {
-    //: A square's name for a screen reader. %1: its row, 1 at the top; %2: its column, 1 at the
-    //: left; %3: what it holds (empty, or a piece)
-    return Form1::tr("row %1, column %2: %3")
-        .arg(QString::number(index.Row() + 1), QString::number(index.Column() + 1), PieceWord(code));
+    return Form1::tr(texts::kSquareName)
+        .arg(QString::number(index.Row() + 1), QString::number(index.Column() + 1),
+             Form1::tr(texts::kPieceWords[board::Slot(code)]));
 }
 
 // The square an arrow key leads to from index; at an edge of the board, index itself.
 board::Index Neighbour(board::Index index, Qt::Key key)
 {
-    int row = index.Row();
-    int column = index.Column();
     switch (key) {
-    case Qt::Key_Left: column = std::max(column - 1, 0); break;
-    case Qt::Key_Right: column = std::min(column + 1, board::kBoardSide - 1); break;
-    case Qt::Key_Up: row = std::max(row - 1, 0); break;
-    case Qt::Key_Down: row = std::min(row + 1, board::kBoardSide - 1); break;
-    default: break;
+    case Qt::Key_Left: return board::Neighbour(index, 0, -1).value_or(index);
+    case Qt::Key_Right: return board::Neighbour(index, 0, 1).value_or(index);
+    case Qt::Key_Up: return board::Neighbour(index, -1, 0).value_or(index);
+    case Qt::Key_Down: return board::Neighbour(index, 1, 0).value_or(index);
+    default: return index;
     }
-    return board::Index(row * board::kBoardSide + column);
 }
 
 } // namespace
@@ -156,7 +141,7 @@ QLineEdit* Form1::createTextBox(const ControlDescription& description)
     auto* text = new QLineEdit(this);
     text->setGeometry(description.Geometry());
     text->setFont(FontOfSize(kText1FontPoints, false));
-    text->setAccessibleName(tr("weighted sum of the board"));
+    text->setAccessibleName(tr(texts::kSumBoxName));
     return text;
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 QString TooLargeFile(qint64 maxBytes)
 {
-    return PictureLoadError::tr("it is larger than %L1 MiB, far more than any picture")
+    return PictureLoadError::tr(texts::kTooLargeFile)
         .arg(static_cast<double>(maxBytes) / (1 << 20));
 }
 

@@ -35,9 +35,9 @@ private:
 QString ReasonForErrno(int error)
 {
     switch (error) {
-    case ENOENT: return PictureLoadError::tr("there is no such file");
+    case ENOENT: return PictureLoadError::tr(texts::kNoSuchFile);
     case EACCES:
-    case EPERM: return PictureLoadError::tr("permission to read it is denied");
+    case EPERM: return PictureLoadError::tr(texts::kPermissionDenied);
     case ELOOP: return PictureLoadError::tr("it is a loop of symbolic links");
     case ENAMETOOLONG: return PictureLoadError::tr("its path is too long");
     //: %1: the system's own words for what went wrong

@@ -58,8 +58,8 @@ QString ReasonForError(DWORD error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND: return PictureLoadError::tr("there is no such file");
-    case ERROR_ACCESS_DENIED: return PictureLoadError::tr("permission to read it is denied");
+    case ERROR_PATH_NOT_FOUND: return PictureLoadError::tr(texts::kNoSuchFile);
+    case ERROR_ACCESS_DENIED: return PictureLoadError::tr(texts::kPermissionDenied);
     case ERROR_SHARING_VIOLATION:
         return PictureLoadError::tr("another program has it open and lets no other program read it; close it there");
     case ERROR_LOCK_VIOLATION:

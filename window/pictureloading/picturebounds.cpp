@@ -23,7 +23,7 @@ bool TooLargeSide(qint64 width, qint64 height)
 
 QString ClaimsTooMuch(qint64 width, qint64 height)
 {
-    return PictureLoadError::tr("its header claims %1 × %2 pixels, more than any picture here").arg(width).arg(height);
+    return PictureLoadError::tr(texts::kClaimsTooMuch).arg(width).arg(height);
 }
 
 namespace {
@@ -258,7 +258,7 @@ std::optional<QString> ReasonJpegRefused(QByteArrayView bytes)
         if (marker == kEnd || at + 3 >= bytes.size())
             break;
         if (marker == kStartOfScan && ++scans > kMaxJpegScans)
-            return PictureLoadError::tr("it is stored in more than %1 scans, far more than any picture needs")
+            return PictureLoadError::tr(texts::kTooManyScans)
                 .arg(kMaxJpegScans);
         at += 2 + BigEndian(bytes, at + 2, 2);
     }

@@ -30,7 +30,7 @@ constexpr std::array<std::string_view, 13> kReadFormats{ "bmp", "png", "gif", "j
 std::variant<QImage, QString> Decode(QByteArray& bytes)
 {
     if (bytes.isEmpty())
-        return PictureLoadError::tr("the file is empty");
+        return PictureLoadError::tr(texts::kEmptyFile);
     if (std::optional<QString> refused = ReasonRefusedBeforeDecoding(bytes))
         return *refused;
     QBuffer buffer(&bytes);
@@ -40,7 +40,7 @@ std::variant<QImage, QString> Decode(QByteArray& bytes)
     reader.setAutoTransform(false);
     const QByteArray format = reader.canRead() ? reader.format() : QByteArray();
     if (std::find(kReadFormats.begin(), kReadFormats.end(), format.toStdString()) == kReadFormats.end())
-        return PictureLoadError::tr("it is not a picture in a format this program reads");
+        return PictureLoadError::tr(texts::kNotAFormat);
     constexpr std::array<std::string_view, 5> kParsedAsText{ "pbm", "pgm", "ppm", "xbm", "xpm" };
     if (bytes.size() > kMaxTextPictureFileBytes &&
         std::find(kParsedAsText.begin(), kParsedAsText.end(), format.toStdString()) != kParsedAsText.end())
@@ -59,11 +59,10 @@ std::variant<QImage, QString> Decode(QByteArray& bytes)
         image.fill(0);
     }
     if (!reader.read(&image) || image.isNull())
-        //: %1: why Qt's decoder could not read it, in Qt's words
-        return PictureLoadError::tr("it is not a readable picture (%1)").arg(reader.errorString());
+        return PictureLoadError::tr(texts::kNotReadable).arg(reader.errorString());
     // What is decoded may be larger than what the header said (a GIF's screen around its image).
     if (TooLargeSide(image.width(), image.height()))
-        return PictureLoadError::tr("it decodes to %1 × %2 pixels, more than any picture here")
+        return PictureLoadError::tr(texts::kDecodesTooLarge)
             .arg(image.width())
             .arg(image.height());
     return image;
@@ -73,9 +72,7 @@ std::variant<QImage, QString> Decode(QByteArray& bytes)
 
 QString PictureLoadError::Message() const
 {
-    //: The report of a picture that cannot be shown. %1: the file's name, %2: the folder, %3: one of
-    //: the reasons, each written to follow this colon.
-    const QString message = tr(R"(Cannot show the picture "%1" from the folder "%2": %3.)").arg(file, folder, reason);
+    const QString message = tr(texts::kCannotShow).arg(file, folder, reason);
     const QString hint = InstalledPicturesHint(file, folder);
     return hint.isEmpty() ? message : message + QLatin1Char(' ') + hint;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "formtexts.h"
 #include "picturebounds.h"
 
 #include <QCoreApplication>
