@@ -181,7 +181,13 @@ async function fetchPicture(name) {
     const stop = new AbortController();
     const timer = setTimeout(() => stop.abort(), waitSeconds * 1000);
     try {
-        const response = await fetch(name, { cache: 'no-store', signal: stop.signal });
+        const response = await fetch(name, { cache: 'no-store', signal: stop.signal }).catch(async (error) => {
+            // No server: the copy the service worker kept, if any (the pictures may bypass it).
+            const kept = stop.signal.aborted ? undefined : await globalThis.caches?.match(name, { ignoreSearch: true });
+            if (kept === undefined)
+                throw error;
+            return kept;
+        });
         if (response.status === 404 || response.status === 410)
             throw new PictureFailure('NoSuchFile');
         if (response.status === 401 || response.status === 403)
