@@ -65,16 +65,16 @@ controls.sort((a, b) => a.tabIndex - b.tabIndex).forEach(({ control }) => form.a
 text1.setAttribute('aria-label', text('tessk_sum_box_name'));
 
 // A square's canvas at the picture's size, centred on its button as the window centres a picture:
-// the button's middle pixel less half the picture, from the button's outer corner. Its size and
-// place change only with the picture's size, so that a click resizes nothing and forces no layout.
-const border = squares[0].button.clientLeft; // all squares have the same border, all round
+// the button's middle pixel less half the picture, from the button's outer corner (the style sheet
+// takes the border off). Its size and place change only with the picture's size, so that a click
+// resizes nothing, and nothing here asks for a layout.
 function placeCanvas(square, width, height) {
     const canvas = square.canvas;
     if (canvas.width !== width || canvas.height !== height || canvas.style.left === '') {
         canvas.width = width;
         canvas.height = height;
-        canvas.style.left = `${Math.floor((square.width - 1) / 2) - Math.floor(width / 2) - border}px`;
-        canvas.style.top = `${Math.floor((square.height - 1) / 2) - Math.floor(height / 2) - border}px`;
+        canvas.style.left = `${Math.floor((square.width - 1) / 2) - Math.floor(width / 2)}px`;
+        canvas.style.top = `${Math.floor((square.height - 1) / 2) - Math.floor(height / 2)}px`;
     }
     return canvas;
 }
