@@ -273,8 +273,12 @@ async function cClick(index) {
 
 function command1Click() {
     text1.value = text('tessk_sum_text');
-    text1.setSelectionRange(0, 0); // a long sum shows its leading digits
-    text1.scrollLeft = 0;
+    // A long sum shows its leading digits. A box without the focus shows them already (moving it
+    // back would lay the page out on every click); one with the focus keeps its caret in view.
+    if (document.activeElement === text1) {
+        text1.setSelectionRange(0, 0);
+        text1.scrollLeft = 0;
+    }
 }
 
 async function command2Click() {
