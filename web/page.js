@@ -41,7 +41,8 @@ const controls = rows.map((row, place) => {
         control.id = `C${index}`;
         control.className = 'square';
         control.style.font = `bold ${squarePoints}pt sans-serif`;
-        squares[Number(index)] = { button: control, canvas: control.appendChild(document.createElement('canvas')) };
+        squares[Number(index)] = { button: control, canvas: control.appendChild(document.createElement('canvas')),
+            width: Number(width), height: Number(height) };
     } else if (name === 'Text1') {
         control.id = name;
         control.type = 'text';
@@ -63,22 +64,27 @@ const controls = rows.map((row, place) => {
 controls.sort((a, b) => a.tabIndex - b.tabIndex).forEach(({ control }) => form.appendChild(control));
 text1.setAttribute('aria-label', text('tessk_sum_box_name'));
 
-// A square's canvas, emptied, at the picture's size, centred on its button as the window centres
-// a picture: the button's middle pixel less half the picture, from the button's outer corner.
-function placeCanvas({ button, canvas }, width, height) {
-    canvas.width = width;
-    canvas.height = height;
-    canvas.style.left = `${Math.floor((button.offsetWidth - 1) / 2) - Math.floor(width / 2) - button.clientLeft}px`;
-    canvas.style.top = `${Math.floor((button.offsetHeight - 1) / 2) - Math.floor(height / 2) - button.clientTop}px`;
+// A square's canvas at the picture's size, centred on its button as the window centres a picture:
+// the button's middle pixel less half the picture, from the button's outer corner (the style sheet
+// takes the border off). Its size and place change only with the picture's size, so that a click
+// resizes nothing, and nothing here asks for a layout.
+function placeCanvas(square, width, height) {
+    const canvas = square.canvas;
+    if (canvas.width !== width || canvas.height !== height || canvas.style.left === '') {
+        canvas.width = width;
+        canvas.height = height;
+        canvas.style.left = `${Math.floor((square.width - 1) / 2) - Math.floor(width / 2)}px`;
+        canvas.style.top = `${Math.floor((square.height - 1) / 2) - Math.floor(height / 2)}px`;
+    }
     return canvas;
 }
 
-// The first pictures: the side of the picture files, all of one colour, the shade's.
+// The first pictures: the side of the picture files, all of one colour, the shade's; the canvas's
+// background until the first file is drawn, which asks nothing of the canvas yet.
 const pictureSide = number('tessk_picture_side');
 squares.forEach((square, index) => {
-    const context = placeCanvas(square, pictureSide, pictureSide).getContext('2d');
-    context.fillStyle = `#${number('tessk_shade_colour', index).toString(16).padStart(6, '0')}`;
-    context.fillRect(0, 0, pictureSide, pictureSide);
+    placeCanvas(square, pictureSide, pictureSide).style.backgroundColor =
+        `#${number('tessk_shade_colour', index).toString(16).padStart(6, '0')}`;
     square.button.setAttribute('aria-label', text('tessk_square_name', index));
 });
 
@@ -181,7 +187,13 @@ async function fetchPicture(name) {
     const stop = new AbortController();
     const timer = setTimeout(() => stop.abort(), waitSeconds * 1000);
     try {
-        const response = await fetch(name, { cache: 'no-store', signal: stop.signal });
+        const response = await fetch(name, { cache: 'no-store', signal: stop.signal }).catch(async (error) => {
+            // No server: the copy the service worker kept, if any (the pictures may bypass it).
+            const kept = stop.signal.aborted ? undefined : await globalThis.caches?.match(name, { ignoreSearch: true });
+            if (kept === undefined)
+                throw error;
+            return kept;
+        });
         if (response.status === 404 || response.status === 410)
             throw new PictureFailure('NoSuchFile');
         if (response.status === 401 || response.status === 403)
@@ -230,7 +242,11 @@ async function showPicture(index, name) {
         return false;
     }
     const canvas = placeCanvas(squares[index], picture.width, picture.height);
-    canvas.getContext('2d').drawImage(picture, 0, 0);
+    const context = canvas.getContext('2d');
+    context.clearRect(0, 0, canvas.width, canvas.height);
+    context.drawImage(picture, 0, 0);
+    if (canvas.style.backgroundColor !== '')
+        canvas.style.backgroundColor = '';
     picture.close();
     return true;
 }
@@ -257,8 +273,12 @@ async function cClick(index) {
 
 function command1Click() {
     text1.value = text('tessk_sum_text');
-    text1.setSelectionRange(0, 0); // a long sum shows its leading digits
-    text1.scrollLeft = 0;
+    // A long sum shows its leading digits. A box without the focus shows them already (moving it
+    // back would lay the page out on every click); one with the focus keeps its caret in view.
+    if (document.activeElement === text1) {
+        text1.setSelectionRange(0, 0);
+        text1.scrollLeft = 0;
+    }
 }
 
 async function command2Click() {
