@@ -56,12 +56,14 @@ started() {
         fail "no window appeared"
     wait_until focused "$window" || fail "the window did not get the keyboard"
 }
-# closed: the close of the window (Alt+F4, as its title bar's button) ends the program, and with
-# it Wine's last process.
+# closed: the close of the window ends the program, and with it Wine's last process. The close
+# comes as Windows sends it to a window asked to close (taskkill without /f posts WM_CLOSE, as the
+# title bar's button does): a key such as Alt+F4 would go to whichever window Wine had made active,
+# which after another program's window has closed is not always the one the X server has focused.
 closed() {
-    xdotool windowfocus --sync "$window"
-    xdotool key alt+F4
-    timeout 30 wineserver --wait || fail "the close of the window did not end the program"
+    wine taskkill /im tessk-research.exe >/dev/null
+    timeout 30 wineserver --wait ||
+        fail "the close of the window did not end the program; still running: $(pgrep -a -f '\.exe' | tr '\n' ' ')"
 }
 # in_folder UNIX-FOLDER WINDOWS-FOLDER REPORT OK: the program runs in that folder and speaks the
 # user's language: a broken picture there brings, at the second press of the first square (to
