@@ -12,8 +12,7 @@ namespace {
 
 QString TooLargeFile(qint64 maxBytes)
 {
-    return PictureLoadError::tr(texts::kTooLargeFile)
-        .arg(static_cast<double>(maxBytes) / (1 << 20));
+    return PictureLoadError::tr(texts::kTooLargeFile).arg(static_cast<double>(maxBytes) / (1 << 20));
 }
 
 } // namespace

@@ -258,8 +258,7 @@ std::optional<QString> ReasonJpegRefused(QByteArrayView bytes)
         if (marker == kEnd || at + 3 >= bytes.size())
             break;
         if (marker == kStartOfScan && ++scans > kMaxJpegScans)
-            return PictureLoadError::tr(texts::kTooManyScans)
-                .arg(kMaxJpegScans);
+            return PictureLoadError::tr(texts::kTooManyScans).arg(kMaxJpegScans);
         at += 2 + BigEndian(bytes, at + 2, 2);
     }
     return std::nullopt;

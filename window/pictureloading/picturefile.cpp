@@ -62,9 +62,7 @@ std::variant<QImage, QString> Decode(QByteArray& bytes)
         return PictureLoadError::tr(texts::kNotReadable).arg(reader.errorString());
     // What is decoded may be larger than what the header said (a GIF's screen around its image).
     if (TooLargeSide(image.width(), image.height()))
-        return PictureLoadError::tr(texts::kDecodesTooLarge)
-            .arg(image.width())
-            .arg(image.height());
+        return PictureLoadError::tr(texts::kDecodesTooLarge).arg(image.width()).arg(image.height());
     return image;
 }
 
