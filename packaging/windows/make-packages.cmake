@@ -16,26 +16,11 @@ set(folder ${STAGE}/${NAME})
 file(MAKE_DIRECTORY ${OUT})
 file(REMOVE_RECURSE ${OUT}/${NAME}.zip ${OUT}/${NAME}-setup.exe ${OUT}/${NAME}.msi ${OUT}/qt6-base-source)
 
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    execute_process(COMMAND ${SOURCE}/scripts/source-date-epoch
-        OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    set(ENV{SOURCE_DATE_EPOCH} ${epoch})
-endif()
-# The zip stores local times: the same in every time zone.
-set(ENV{TZ} UTC)
-
+include(${CMAKE_CURRENT_LIST_DIR}/../reproducible-zip.cmake)
+tessk_fix_source_date(${SOURCE})
+tessk_zip_folder(${STAGE} ${NAME} ${OUT}/${NAME}.zip)
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${folder} ${folder}/*)
 list(SORT files)
-execute_process(COMMAND touch --no-dereference --date=@$ENV{SOURCE_DATE_EPOCH} ${files}
-    WORKING_DIRECTORY ${folder} COMMAND_ERROR_IS_FATAL ANY)
-
-# The zip holds the folder itself, to be unpacked anywhere and started there. Info-ZIP's zip keeps
-# the order given and, with -X, stores no owner and no access or change times.
-list(TRANSFORM files PREPEND ${NAME}/ OUTPUT_VARIABLE zipped)
-string(JOIN "\n" zip_list ${zipped})
-file(WRITE ${STAGE}/zip-files.txt "${zip_list}\n")
-execute_process(COMMAND zip -q -X -9 ${OUT}/${NAME}.zip -@ INPUT_FILE ${STAGE}/zip-files.txt
-    WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
 
 # The installer installs exactly these files and its uninstaller removes exactly these, then
 # their folders from the deepest up, so nothing of anyone else's is touched. The MSI's components
