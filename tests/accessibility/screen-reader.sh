@@ -8,7 +8,7 @@
 set -euo pipefail
 program=$(readlink -f "$1")
 pictures=$(readlink -f "$2")
-source "$(dirname "$0")/../session.sh"
+source "$(dirname "$0")/../fixtures/session.sh"
 
 export XDG_RUNTIME_DIR=$work # the accessibility bus puts its socket there
 start_xvfb

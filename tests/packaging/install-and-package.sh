@@ -22,7 +22,7 @@ version=$5
 source=$(readlink -f "$6")
 prefix="$out/a prefix"
 
-source "$(dirname "$0")/../session.sh"
+source "$(dirname "$0")/../fixtures/session.sh"
 unset LC_ALL LC_MESSAGES LANGUAGE # the program's language follows LANG alone, English here
 export LANG=C.UTF-8
 # The value of KEY in a launcher file.

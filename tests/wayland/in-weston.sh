@@ -9,7 +9,7 @@
 set -euo pipefail
 program=$(readlink -f "$1")
 pictures=$(readlink -f "$2")
-source "$(dirname "$0")/../session.sh"
+source "$(dirname "$0")/../fixtures/session.sh"
 
 export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -14,7 +14,7 @@
 # What the window does is the window's tests' (tst_form1 runs under Wine too).
 set -euo pipefail
 new=$(readlink -f "$1") older=$(readlink -f "$2") clean=$(readlink -f "$3")
-source "$(dirname "$0")/../session.sh"
+source "$(dirname "$0")/../fixtures/session.sh"
 for package in "$new".zip "$new"-setup.exe "$new".msi "$older"-setup.exe "$older".msi; do
     [[ -f $package ]] || fail "no $package: build the target windows-packages first"
 done

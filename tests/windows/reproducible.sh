@@ -7,7 +7,7 @@
 # the MSI, byte for byte, with the first build's in PACKAGES.
 set -euo pipefail
 source=$1 packages=$2 name=$3 toolchain=$4 qt=$5
-source "$(dirname "$0")/../session.sh"
+source "$(dirname "$0")/../fixtures/session.sh"
 for suffix in .zip -setup.exe .msi; do
     [[ -f $packages/$name$suffix ]] || fail "no $packages/$name$suffix: build the target windows-packages first"
 done

@@ -5,7 +5,7 @@
 // accessibility is switched on as a screen reader switches it on, by asking the window for its UI
 // Automation root, and every notice is caught before Qt's provider turns it into UI Automation's.
 
-#include "../window/formtest.h"
+#include "formtest.h"
 
 #include <QAccessible>
 #include <QPushButton>
