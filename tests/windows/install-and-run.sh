@@ -148,27 +148,23 @@ older_msi_installed() { msi /i "$older.msi" || fail "the older MSI did not insta
 reports_windows() { wine winecfg -v "$1"; }
 
 # What a case leaves.
-# installed_in FOLDER: the installer's files there, an uninstaller, the shortcut, and the one entry.
-installed_in() {
+# installed FOLDER VERSION: the install's files in FOLDER (the uninstaller besides), the shortcut,
+# and the one entry, of that version.
+installed() {
     local folder
     folder=$(unix_path "$1")
-    [[ $(entry_value InstallLocation) == "$1" && $(entry_value DisplayVersion) == 1.00 &&
-        $(entry_value Publisher) == "tessk-research developers" &&
-        $(entry_value DisplayIcon) == "$1\\tessk-research.exe,0" &&
-        $(entry_value QuietUninstallString) == "\"$1\\uninstall"*".exe\" /S _?=$1" &&
-        $(entry | grep -c '^HKEY') == 1 ]] || { entry; return 1; }
+    [[ $(entry_value InstallLocation) == "$1"?(\\) && $(entry_value DisplayVersion) == "$2" &&
+        $(entry_value Publisher) == "tessk-research developers" && $(entry | grep -c '^HKEY') == 1 ]] || { entry; return 1; }
     diff "$work/files" <(cd "$folder" && find . -type f ! -name 'uninstall*.exe' | sed 's|^\./||' | LC_ALL=C sort) &&
-        [[ $(shortcut) == "$all_users_shortcut" ]]
-}
-gone() { [[ ! -e $(unix_path "$1") ]]; }
-# msi_installed: the MSI's files in Program Files, the shortcut, and its one entry.
-msi_installed() {
-    local folder='C:\Program Files\tessk-research'
-    [[ $(entry_value DisplayVersion) == 1.0.0 && $(entry_value Publisher) == "tessk-research developers" &&
-        $(entry_value InstallLocation) == "$folder\\" && $(entry | grep -c '^HKEY') == 1 ]] || { entry; return 1; }
-    diff "$work/files" <(cd "$(unix_path "$folder")" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) &&
         [[ -n $(shortcut) ]]
 }
+# installed_in FOLDER: the installer's, with its icon, its quiet uninstall line and its shortcut for all users.
+installed_in() {
+    installed "$1" 1.00 && [[ $(entry_value DisplayIcon) == "$1\\tessk-research.exe,0" &&
+        $(entry_value QuietUninstallString) == "\"$1\\uninstall"*".exe\" /S _?=$1" && $(shortcut) == "$all_users_shortcut" ]]
+}
+gone() { [[ ! -e $(unix_path "$1") ]]; }
+msi_installed() { installed 'C:\Program Files\tessk-research' 1.0.0; }
 # unchanged: the same files, times and registry keys as before the case's command.
 state() {
     (cd "$drive" && find 'Program Files/tessk-research' older new 'ProgramData/Microsoft/Windows/Start Menu/Programs' \
