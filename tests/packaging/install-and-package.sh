@@ -116,7 +116,7 @@ step_launcher() {
     echo "the installed program started from its launcher and showed the knight"
 
     # ---- the installed program started from another folder: the report of the missing picture says
-    # where the installed pictures are, with a command that starts the program there
+    # where the installed pictures are
     elsewhere="$work/elsewhere"
     mkdir "$elsewhere"
     kill "$program_pid" && wait "$program_pid" || true
@@ -127,11 +127,7 @@ step_launcher() {
     # The report's line on standard error names the program, the file, the folder and the reason.
     [[ $report == "tessk-research: "*"\"vilo.bmp\""*"\"$elsewhere\": there is no such file."*"installed in \"$pictures\""* ]] ||
         fail "the report on standard error: $report"
-    # The suggested command, with `pwd` for the program: it lands in the pictures, and names the program.
-    command=${report##*start it there: }
-    [[ $(bash -c "${command% && *} && pwd") == "$pictures" ]] || fail "the command goes elsewhere: $command"
-    eval "words=(${command##* && })"
-    [[ ${words[*]} == "$prefix/bin/tessk-research" ]] || fail "the command starts ${words[*]}"
+    # (The command it suggests, quoted for the shell, is tst_installedpictures'.)
     echo "the installed program started elsewhere says: ${report#*no such file. }"
 }
 

@@ -84,23 +84,11 @@ def start_chromium(profile_folder, lang="en-US", size=(800, 700), extra=()):
     drawn, and speaking `lang` first."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for argument in (
-        "--headless=new",
-        "--no-sandbox",
-        "--disable-gpu",
-        "--no-first-run",
-        "--disable-background-networking",
-        "--disable-component-update",
-        "--disable-sync",
-        "--disable-features=Translate,MediaRouter,OptimizationHints",
-        "--hide-scrollbars",
-        "--force-device-scale-factor=1",
-        "--force-color-profile=srgb",
-        f"--window-size={size[0]},{size[1]}",
-        f"--lang={lang}",
-        f"--user-data-dir={profile_folder}",
-        *extra,
-    ):
+    quiet = ("--no-first-run --disable-background-networking --disable-component-update --disable-sync"
+             " --disable-features=Translate,MediaRouter,OptimizationHints")
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", *quiet.split(), "--hide-scrollbars",
+                     "--force-device-scale-factor=1", "--force-color-profile=srgb", f"--window-size={size[0]},{size[1]}",
+                     f"--lang={lang}", f"--user-data-dir={profile_folder}", *extra]:
         options.add_argument(argument)
     options.add_experimental_option("prefs", {"intl.accept_languages": f"{lang},{lang.split('-')[0]}"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
