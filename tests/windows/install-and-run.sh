@@ -148,12 +148,12 @@ older_msi_installed() { msi /i "$older.msi" || fail "the older MSI did not insta
 reports_windows() { wine winecfg -v "$1"; }
 
 # What a case leaves.
-# installed FOLDER VERSION: the install's files in FOLDER (the uninstaller besides), the shortcut,
-# and the one entry, of that version.
+# installed FOLDER VERSION [LOCATION]: the install's files in FOLDER (the uninstaller besides), the
+# shortcut, and the one entry, of that version, that names LOCATION (FOLDER unless told).
 installed() {
     local folder
     folder=$(unix_path "$1")
-    [[ $(entry_value InstallLocation) == "$1"?(\\) && $(entry_value DisplayVersion) == "$2" &&
+    [[ $(entry_value InstallLocation) == "${3:-$1}" && $(entry_value DisplayVersion) == "$2" &&
         $(entry_value Publisher) == "tessk-research developers" && $(entry | grep -c '^HKEY') == 1 ]] || { entry; return 1; }
     diff "$work/files" <(cd "$folder" && find . -type f ! -name 'uninstall*.exe' | sed 's|^\./||' | LC_ALL=C sort) &&
         [[ -n $(shortcut) ]]
@@ -164,7 +164,7 @@ installed_in() {
         $(entry_value QuietUninstallString) == "\"$1\\uninstall"*".exe\" /S _?=$1" && $(shortcut) == "$all_users_shortcut" ]]
 }
 gone() { [[ ! -e $(unix_path "$1") ]]; }
-msi_installed() { installed 'C:\Program Files\tessk-research' 1.0.0; }
+msi_installed() { installed 'C:\Program Files\tessk-research' 1.0.0 'C:\Program Files\tessk-research\'; }
 # unchanged: the same files, times and registry keys as before the case's command.
 state() {
     (cd "$drive" && find 'Program Files/tessk-research' older new 'ProgramData/Microsoft/Windows/Start Menu/Programs' \
