@@ -5,8 +5,6 @@
 // target, ok or MISSED (see bench/README.md). tessk-bench [REGEX] runs only the benchmarks whose
 // name the regular expression finds: SumText, board-driver, Click, Reset, StartUp, Load.
 
-#include "processes.h"
-
 #include "form1.h"
 #include "picturefile.h"
 #include "squarebutton.h"
@@ -19,8 +17,16 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPixmap>
+#include <QRect>
+#include <QRegion>
 #include <QTemporaryDir>
 
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -28,11 +34,17 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <fstream>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <regex>
 #include <stdexcept>
 #include <string>
@@ -64,10 +76,12 @@ double ProcessorSeconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// The processor seconds per run of `once`, done `runs` times.
+// The processor seconds per run of `once`, done `runs` times. The event loop runs first, so that
+// the window's work leaves its repaint to it, as a click does, and no sample counts the one before's.
 template <typename Once>
 double PerRun(int runs, Once&& once)
 {
+    QCoreApplication::processEvents();
     const double start = ProcessorSeconds();
     for (int run = 0; run < runs; ++run)
         once();
@@ -109,6 +123,34 @@ void Report(const char* what, const Paired& paired, double target, double scale,
     std::printf("%s = %.2f (%.4g against %.4g %s; target <= %g) %s\n", what, paired.ratio, paired.work * scale,
                 paired.floor * scale, unit, target, paired.ratio <= target ? "ok" : "MISSED");
     std::fflush(stdout);
+}
+
+// What xcb hands over to be freed with free().
+struct FreeDeleter {
+    void operator()(void* pointer) const { std::free(pointer); }
+};
+template <typename Reply>
+using Owned = std::unique_ptr<Reply, FreeDeleter>;
+
+// Starts the program in the folder, its standard output and error going to /dev/null and its
+// standard input read from the descriptor `input` unless that is negative.
+pid_t Spawn(const std::string& program, const std::string& folder, int input = -1)
+{
+    posix_spawn_file_actions_t actions{};
+    posix_spawn_file_actions_init(&actions);
+    if (input >= 0)
+        posix_spawn_file_actions_adddup2(&actions, input, STDIN_FILENO);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::string name = program;
+    std::array<char*, 2> argv{ name.data(), nullptr };
+    pid_t pid = -1;
+    const int failed = posix_spawn(&pid, name.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0)
+        throw std::runtime_error("cannot start " + program + ": " + std::strerror(failed));
+    return pid;
 }
 
 // SumText of a board with a piece on every square, against the least any text of its sum costs:
@@ -158,7 +200,7 @@ int DriverScript()
 double DriverRun(const std::string& program, int script)
 {
     lseek(script, 0, SEEK_SET);
-    const pid_t pid = bench::Spawn(program, ".", script);
+    const pid_t pid = Spawn(program, ".", script);
     int status = 0;
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
@@ -215,8 +257,7 @@ void ShowText(QLineEdit& text1, const QString& sum)
 }
 
 // Clicks on square 0, which cycles through its five pictures, against Qt alone showing the same
-// files in the same order and the same sums. Neither waits for the repaint: both leave it to the
-// event loop, which runs before each sample.
+// files in the same order and the same sums.
 void ClickBench(window::Form1& form)
 {
     constexpr int kClicks = 80;
@@ -231,13 +272,8 @@ void ClickBench(window::Form1& form)
     }
     std::size_t next = 0;
     const Paired click = Pairs(
-        kPairs,
-        [&form] {
-            QCoreApplication::processEvents();
-            return PerRun(kClicks, [&form] { form.C_Click(kClickedSquare); });
-        },
+        kPairs, [&form] { return PerRun(kClicks, [&form] { form.C_Click(kClickedSquare); }); },
         [&] {
-            QCoreApplication::processEvents();
             return PerRun(kClicks, [&] {
                 ShowWithQtAlone(cycle[next].first, *form.C(kClickedSquare));
                 ShowText(*form.Text1(), cycle[next].second);
@@ -254,13 +290,8 @@ void ResetBench(window::Form1& form)
     RequirePictures();
     const QString emptySum = QString::fromStdString(board::SumText(board::Board()));
     const Paired reset = Pairs(
-        kPairs,
-        [&form] {
-            QCoreApplication::processEvents();
-            return PerRun(kResets, [&form] { form.Command2_Click(); });
-        },
+        kPairs, [&form] { return PerRun(kResets, [&form] { form.Command2_Click(); }); },
         [&] {
-            QCoreApplication::processEvents();
             return PerRun(kResets, [&] {
                 for (const board::Index index : board::kAllSquares)
                     ShowWithQtAlone(NameOf(board::Board::ResetSquare(index)), *form.C(index));
@@ -270,15 +301,117 @@ void ResetBench(window::Form1& form)
     Report("reset / 64 floors", reset, 1.1, 1e3, "ms");
 }
 
+// The program's peak resident memory from /proc. (Its rusage would not do: a child started by
+// posix_spawn shares this process's memory until it execs, and the kernel counts that in.)
+long PeakKiB(pid_t program)
+{
+    std::ifstream status("/proc/" + std::to_string(program) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmHWM:"))
+            return std::strtol(line.c_str() + std::strlen("VmHWM:"), nullptr, 10);
+    return 0;
+}
+
+void End(pid_t program)
+{
+    kill(program, SIGKILL);
+    waitpid(program, nullptr, 0);
+}
+
+struct StartUp {
+    double seconds; // from just before the program was started to its first whole frame
+    long peakKiB;   // the most memory it held resident by then
+};
+
+// Starts programs on the X server of DISPLAY and sees when their window's first frame is drawn
+// whole: the DAMAGE extension reports every rectangle a client draws as it reaches the server, so
+// the program runs unchanged and nothing is polled.
+class FirstFrameWatch {
+public:
+    FirstFrameWatch() : connection_(xcb_connect(nullptr, nullptr), &xcb_disconnect)
+    {
+        xcb_connection_t* x = connection_.get();
+        if (xcb_connection_has_error(x) != 0)
+            throw std::runtime_error(std::string("cannot connect to the X server of DISPLAY=") +
+                                     (std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : ""));
+        const xcb_query_extension_reply_t* damage = xcb_get_extension_data(x, &xcb_damage_id);
+        if (damage == nullptr || damage->present == 0)
+            throw std::runtime_error("the X server has no DAMAGE extension");
+        damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+        // The extension takes requests only once the client has said which version it speaks.
+        const Owned<xcb_damage_query_version_reply_t> version(xcb_damage_query_version_reply(
+            x, xcb_damage_query_version(x, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION), nullptr));
+        if (!version)
+            throw std::runtime_error("the X server's DAMAGE extension does not answer");
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+        // Drawing into any window damages the root window's area, reported rectangle by rectangle;
+        // the root's children are reported as they are mapped.
+        xcb_damage_create(x, xcb_generate_id(x), root_, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+        const std::uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(x, root_, XCB_CW_EVENT_MASK, &events);
+    }
+
+    // Starts the program in the folder and ends it at the first whole frame of the first window
+    // it maps.
+    StartUp Run(const std::string& program, const std::string& folder)
+    {
+        using Clock = std::chrono::steady_clock;
+        xcb_connection_t* x = connection_.get();
+        // A round trip: every event of the program before is then in hand, and dropped.
+        std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
+        while (const Owned<xcb_generic_event_t> event{ xcb_poll_for_event(x) }) {
+        }
+
+        const Clock::time_point start = Clock::now();
+        const pid_t pid = Spawn(program, folder);
+        std::optional<QRect> window; // the first window mapped, where it lies on the screen
+        QRegion drawn;               // what has been drawn into it since
+        pollfd connection{ xcb_get_file_descriptor(x), POLLIN, 0 };
+        while (true) {
+            while (const Owned<xcb_generic_event_t> event{ xcb_poll_for_event(x) }) {
+                const int type = event->response_type & ~0x80;
+                if (type == XCB_MAP_NOTIFY && !window) {
+                    const auto* mapped = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
+                    const Owned<xcb_get_geometry_reply_t> place(
+                        xcb_get_geometry_reply(x, xcb_get_geometry(x, mapped->window), nullptr));
+                    if (mapped->override_redirect == 0 && place)
+                        window = QRect(place->x, place->y, place->width, place->height);
+                } else if (type == damageEvent_ && window) {
+                    const auto* damage = reinterpret_cast<const xcb_damage_notify_event_t*>(event.get());
+                    drawn += QRect(damage->area.x, damage->area.y, damage->area.width, damage->area.height) & *window;
+                    if (QRegion(*window).subtracted(drawn).isEmpty()) {
+                        const StartUp startUp{ std::chrono::duration<double>(Clock::now() - start).count(),
+                                               PeakKiB(pid) };
+                        End(pid);
+                        return startUp;
+                    }
+                }
+            }
+            if (waitpid(pid, nullptr, WNOHANG) == pid)
+                throw std::runtime_error(program + " ended before its window's first frame");
+            if (xcb_connection_has_error(x) != 0 || Clock::now() - start > std::chrono::seconds(20)) {
+                End(pid);
+                throw std::runtime_error(program + " showed no whole window within 20 s");
+            }
+            poll(&connection, 1, 100);
+        }
+    }
+
+private:
+    std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection_;
+    xcb_window_t root_ = 0;
+    int damageEvent_ = 0;
+};
+
 // The program started as a whole process, to its first frame, against bare-window: Qt alone showing
 // a window of Form1's size with the "reset" button, the least that draws any text.
 void StartUpBench()
 {
-    bench::FirstFrameWatch watch;
+    FirstFrameWatch watch;
     std::vector<double> peaks, floorPeaks;
     const auto starts = [&watch](const char* program, std::vector<double>& peaksKiB) {
         return [&watch, program, &peaksKiB] {
-            const bench::StartUp startUp = watch.Run(program, PICTURES_DIR);
+            const StartUp startUp = watch.Run(program, PICTURES_DIR);
             peaksKiB.push_back(static_cast<double>(startUp.peakKiB));
             return startUp.seconds;
         };
