@@ -122,7 +122,6 @@ void Report(const char* what, const Paired& paired, double target, double scale,
 {
     std::printf("%s = %.2f (%.4g against %.4g %s; target <= %g) %s\n", what, paired.ratio, paired.work * scale,
                 paired.floor * scale, unit, target, paired.ratio <= target ? "ok" : "MISSED");
-    std::fflush(stdout);
 }
 
 // What xcb hands over to be freed with free().
@@ -177,7 +176,7 @@ void SumTextBench()
 // A script of clicks on squares in a scrambled order, a "sum" every 16th line and a "reset" every
 // 1000th, in a file of memory.
 constexpr int kDriverCommands = 2'000'000;
-int DriverScript()
+int WriteDriverScript()
 {
     std::string script;
     std::uint32_t scramble = 1;
@@ -211,14 +210,22 @@ double DriverRun(const std::string& program, int script)
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+// The script's file, closed however the benchmark ends.
+struct DriverScript {
+    DriverScript() = default;
+    DriverScript(const DriverScript&) = delete;
+    DriverScript& operator=(const DriverScript&) = delete;
+    ~DriverScript() { close(file); }
+    const int file = WriteDriverScript();
+};
+
 // board-driver against driver-floor, which reads and answers the same lines without a board.
 void DriverBench()
 {
-    const int script = DriverScript();
+    const DriverScript script;
     const Paired driver = Pairs(
-        kDriverPairs, [script] { return DriverRun(BOARD_DRIVER_PATH, script); },
-        [script] { return DriverRun(DRIVER_FLOOR_PATH, script); });
-    close(script);
+        kDriverPairs, [&script] { return DriverRun(BOARD_DRIVER_PATH, script.file); },
+        [&script] { return DriverRun(DRIVER_FLOOR_PATH, script.file); });
     Report("board-driver / floor", driver, 10, 1e3, "ms");
 }
 
@@ -441,10 +448,10 @@ void LoadBench()
     QString worstFile;
     for (const QString& file : files) {
         QFile::remove(picture);
-        if (!QFile::copy(corpus.filePath(file), picture))
-            throw std::runtime_error("cannot copy " + file.toStdString() + " into " + scratch.path().toStdString());
         const QString pictures = QDir::currentPath();
-        QDir::setCurrent(scratch.path());
+        if (!QFile::copy(corpus.filePath(file), picture) || !QDir::setCurrent(scratch.path()))
+            throw std::runtime_error("cannot copy " + file.toStdString() + " into " + scratch.path().toStdString() +
+                                     " and load it there");
         std::vector<double> loads(kLoads);
         for (double& load : loads)
             load = PerRun(1, [] { sink = sink + window::LoadPicture("vilo.bmp").index(); });
@@ -480,6 +487,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tessk-bench: %s is no regular expression: %s\n", argv[1], error.what());
         return 2;
     }
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line as soon as its benchmark is done
     std::array<double, 3> load{};
     if (getloadavg(load.data(), 3) == 3)
         std::printf("load average %.2f %.2f %.2f\n", load[0], load[1], load[2]);
