@@ -1,11 +1,8 @@
 # SPDX-FileCopyrightText: 2026 tessk-research developers
 # SPDX-License-Identifier: MIT
-"""The site against a floor page of our own (bench/web/floor.html) in the same headless Chromium,
-in pairs: one sample of the site, one of the floor right after (the floor first in every other
-pair), and the median of the pairs' ratios. Also what the site transfers besides its pictures,
-gzip-compressed. Reports; never fails on a missed target.
-
-Usage: bench.py SITE-FOLDER [PAIRS]"""
+"""The site against bench/web/floor.html in one headless Chromium, in pairs as scripts/bench takes
+them (see bench/README.md), and what the site transfers besides its pictures, gzip-compressed.
+Reports; never fails on a missed target. Usage: bench.py SITE-FOLDER [PAIRS]"""
 
 import gzip
 import shutil
@@ -61,16 +58,12 @@ window.timeClicks = (count, done) => {
 
 
 def paired(sample_site, sample_floor, pairs):
-    ratios, sites, floors = [], [], []
-    for pair in range(pairs):
-        if pair % 2:
-            floor, site = sample_floor(), sample_site()
-        else:
-            site, floor = sample_site(), sample_floor()
-        sites.append(site)
-        floors.append(floor)
-        ratios.append(site / floor)
-    return statistics.median(ratios), statistics.median(sites), statistics.median(floors)
+    """The median of the pairs' ratios, the site's median sample and the floor's; the floor's
+    sample comes first in every other pair."""
+    samples = [(sample_floor(), sample_site())[::-1] if pair % 2 else (sample_site(), sample_floor())
+               for pair in range(pairs)]
+    return (statistics.median(site / floor for site, floor in samples),
+            statistics.median(site for site, _ in samples), statistics.median(floor for _, floor in samples))
 
 
 def transferred(site_folder, driver):
