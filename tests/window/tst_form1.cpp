@@ -72,31 +72,25 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
+    // Where a click lands: where neighbours overlap, on the earlier square; "calculate >>" lies
+    // hidden under the squares, so that a click there lands on a square.
     void controlsStandWhereDescribed()
     {
-        // clang-format off
-        const std::array<std::pair<QWidget*, QRect>, 7> controls{ {
-            { form->C(Index(0)), { 0, 0, 73, 73 } }, { form->C(Index(1)), { 72, 0, 73, 73 } },
-            { form->C(Index(9)), { 72, 72, 73, 73 } }, { form->C(Index(63)), { 504, 504, 73, 73 } },
-            { form->Command2(), { 32, 584, 81, 33 } }, { form->Text1(), { 240, 576, 137, 41 } },
-            { form->Command1(), { 32, 272, 105, 41 } } } };
-        // clang-format on
-        for (const auto& [control, geometry] : controls)
-            QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(form->size(), QSize(576, 615));
-        QCOMPARE(form->windowTitle(), QStringLiteral("tessk-research"));
-        QCOMPARE(form->Command1()->text(), QStringLiteral("calculate >>"));
-        QCOMPARE(form->Command2()->text(), QStringLiteral("reset"));
-        QCOMPARE(form->Text1()->font().pointSizeF(), 13.5);
-        // "calculate >>" lies under the squares; where neighbours overlap, the earlier square lies above.
         ShowForm();
+        QCOMPARE(form->size(), QSize(576, 615));
+        QCOMPARE(form->Text1()->font().pointSizeF(), 13.5);
+        // clang-format off
+        const std::array<std::pair<QPoint, QWidget*>, 7> hits{ {
+            { { 36, 36 }, form->C(Index(0)) }, { { 72, 10 }, form->C(Index(1)) }, { { 10, 72 }, form->C(Index(8)) },
+            { { 540, 540 }, form->C(Index(63)) }, { { 250, 576 }, form->C(Index(59)) }, { { 250, 590 }, form->Text1() },
+            { { 72, 600 }, form->Command2() } } };
+        // clang-format on
+        for (const auto& [point, control] : hits)
+            QCOMPARE(form->childAt(point), control);
         const QRect calculate = form->Command1()->geometry();
+        QVERIFY(calculate.contains(QPoint(36, 290)));
         for (const QPoint point : { calculate.center(), calculate.topLeft(), calculate.bottomRight() })
             QVERIFY(qobject_cast<window::SquareButton*>(form->childAt(point)));
-        QCOMPARE(form->childAt(72, 10), form->C(Index(1)));
-        QCOMPARE(form->childAt(10, 72), form->C(Index(8)));
-        QCOMPARE(form->childAt(250, 576), form->C(Index(59)));
-        QCOMPARE(form->childAt(250, 590), form->Text1());
     }
 
     void tabOrderFirstFocusAndSpace()
@@ -239,49 +233,41 @@ private slots:
 
     // The user's preferred languages, in order: the words of the first the program speaks, English
     // when none, and Qt's own OK in the same language. The captions and the title stay English.
+    // (That every text has its translation is tests/translations'.)
     void speaksThePreferredLanguage_data()
     {
         QTest::addColumn<QStringList>("preferred");
-        QTest::addColumn<QString>("report"); // for viki.bmp missing; %1: the folder
-        QTest::addColumn<QString>("square"); // square 1 holding a knight
-        QTest::addColumn<QString>("sumBox");
+        QTest::addColumn<QString>("square");     // square 1 holding a knight
+        QTest::addColumn<QString>("reason");     // for viki.bmp missing
         QTest::addColumn<QString>("qtLanguage"); // of Qt's own words; empty for English
-        const auto row = [](const char* name, const QStringList& preferred, const char* report, const char* square,
-                            const char* sumBox, const char* qtLanguage) {
-            QTest::newRow(name) << preferred << QString(report) << QString(square) << QString(sumBox)
-                                << QString(qtLanguage);
+        using Words = std::array<const char*, 3>;
+        const Words english{ "row 1, column 2: knight", "there is no such file", "" };
+        const Words german{ "Zeile 1, Spalte 2: Springer", "Die Datei gibt es nicht", "de" };
+        const auto row = [](const char* name, const QStringList& preferred, const Words& words) {
+            QTest::newRow(name) << preferred << QString(words[0]) << QString(words[1]) << QString(words[2]);
         };
-        const char* const english =
-            R"(Cannot show the picture "viki.bmp" from the folder "%1": there is no such file.)";
-        const char* const german = "Das Bild „viki.bmp“ aus dem Ordner „%1“ kann nicht angezeigt werden: "
-                                   "Die Datei gibt es nicht.";
-        row("English first", { "en-GB", "de" }, english, "row 1, column 2: knight", "weighted sum of the board", "");
-        row("German", { "de-DE" }, german, "Zeile 1, Spalte 2: Springer", "gewichtete Summe des Bretts", "de");
-        row("French", { "fr-FR" },
-            "Impossible d’afficher l’image «\u00a0viki.bmp\u00a0» du dossier «\u00a0%1\u00a0»\u00a0: "
-            "le fichier n’existe pas.",
-            "ligne 1, colonne 2\u00a0: cavalier", "somme pondérée de l’échiquier", "fr");
-        row("one it lacks, then German", { "ja-JP", "de-AT" }, german, "Zeile 1, Spalte 2: Springer",
-            "gewichtete Summe des Bretts", "de");
-        row("none it has", { "ja-JP" }, english, "row 1, column 2: knight", "weighted sum of the board", "");
+        row("English first", { "en-GB", "de" }, english);
+        row("German", { "de-DE" }, german);
+        row("French", { "fr-FR" }, Words{ "ligne 1, colonne 2\u00a0: cavalier", "le fichier n’existe pas", "fr" });
+        row("one it lacks, then German", { "ja-JP", "de-AT" }, german);
+        row("none it has", { "ja-JP" }, english);
     }
 
     void speaksThePreferredLanguage()
     {
         QFETCH(QStringList, preferred);
-        QFETCH(QString, report);
         QFETCH(QString, square);
-        QFETCH(QString, sumBox);
+        QFETCH(QString, reason);
         QFETCH(QString, qtLanguage);
         const auto english = qScopeGuard([] { window::InstallTranslations({ QStringLiteral("en") }); });
         window::InstallTranslations(preferred);
         form = std::make_unique<window::Form1>(pictures->Source());
         Press("1 0 0", "viki.bmp");
         QCOMPARE(form->C(Index(1))->accessibleName(), square);
-        QCOMPARE(form->Text1()->accessibleName(), sumBox);
         auto* box = form->findChild<QMessageBox*>();
         QVERIFY(box);
-        QCOMPARE(box->text(), report.arg(PictureTable::kFolder));
+        for (const QString& part : { QStringLiteral("viki.bmp"), QString(PictureTable::kFolder), reason })
+            QVERIFY2(box->text().contains(part), qPrintable(box->text()));
         QTranslator qt;
         const bool qtTranslated = !qtLanguage.isEmpty() && qt.load(QStringLiteral("qtbase_") + qtLanguage,
                                                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
