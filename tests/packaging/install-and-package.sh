@@ -10,7 +10,7 @@
 #             and clicks a square, then starts it from another folder and reads its report of the
 #             missing picture
 #   deb       builds the DEB twice with scripts/package in two folders, compares the bytes, reads
-#             the package's control data, its files and its launcher, and leaves it in OUT
+#             the package's files and its launcher, and leaves it in OUT
 #   lintian   lintian on that DEB (which also reads both manual pages for man's warnings)
 # Usage: install-and-package.sh STEP OUT BUILD-FOLDER APP-ID VERSION SOURCE-FOLDER
 set -euo pipefail
@@ -27,12 +27,8 @@ unset LC_ALL LC_MESSAGES LANGUAGE # the program's language follows LANG alone, E
 export LANG=C.UTF-8
 # The value of KEY in a launcher file.
 key() { sed -n "s/^$1=//p" "$2"; }
-# holds [-x] FILE TEXT...: FILE holds each TEXT (with -x, as a whole line).
-holds() {
-    local whole=
-    [[ $1 == -x ]] && whole=x && shift
-    for text in "${@:2}"; do grep -q"${whole}"F -- "$text" "$1" || fail "$1 lacks $text"; done
-}
+# holds FILE LINE...: FILE holds each LINE.
+holds() { for line in "${@:2}"; do grep -qxF -- "$line" "$1" || fail "$1 lacks $line"; done; }
 
 # Every file an install holds, relative to its prefix.
 expected_files() {
@@ -74,11 +70,6 @@ step_install() {
         [[ $(grep -c "^\(GenericName\|Comment\|Keywords\)\[$language\]=" "$launcher") == 3 &&
             $(grep -c "xml:lang=\"$language\"" "$metainfo") == 4 ]] || fail "the launcher or the metadata lacks $language"
     done
-
-    pictures="$prefix/share/tessk-research/pictures"
-    holds -x "$launcher" "Path=$pictures" "Exec=\"$prefix/bin/tessk-research\"" "Icon=$app_id"
-    holds "$metainfo" "<id>$app_id</id>" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
-        "<release version=\"$version\""
 
     # The scalable icon shows what the two drawn sizes show.
     for size in 16 32; do
@@ -144,19 +135,12 @@ step_deb() {
     deb=$(package "$work/package-1")
     cmp "$deb" "$(package "$work/deeper/package-2")" || fail "two builds of one commit give different packages"
     [[ $(basename "$deb") == "tessk-research_${version}_$(dpkg --print-architecture).deb" ]] || fail "the package is $deb"
-    [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "Version: $(dpkg-deb -f "$deb" Version)"
-    depends=$(dpkg-deb -f "$deb" Depends)
-    [[ $(dpkg-deb -f "$deb" Recommends) == qt6-translations-l10n ]] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
-    for library in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-wayland libqt6dbus6 libc6; do
-        [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] || fail "Depends lacks $library: $depends"
-    done
-
     diff <(expected_files | sed 's|^|usr/|') <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort) ||
         fail "the package's files differ (< expected, > in the package)"
 
     dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$app_id.desktop" >"$work/$app_id.desktop"
-    holds -x "$work/$app_id.desktop" Path=/usr/share/tessk-research/pictures Exec=/usr/bin/tessk-research
-    echo "$(basename "$deb"): $depends"
+    holds "$work/$app_id.desktop" Path=/usr/share/tessk-research/pictures Exec=/usr/bin/tessk-research
+    echo "$(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
     cp "$deb" "$out/"
 }
 
