@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: MIT
 # What crosses the AT-SPI bridge from the running program, in German, the language its environment
 # asks for: the squares found by their accessible names; for each press of one, through its Press
-# action, exactly one name notice that carries the new name before the sum box shows the new sum;
-# and the sum box's text interface answering at both ends of its text. Qt's own notice, with the
-# object where the name belongs, does not count; a Qt that sends the name itself while ours still
-# goes out gives two, and fails.
+# action, exactly one name notice that carries the new name before the sum box shows the new sum.
+# Qt's own notice, with the object where the name belongs, does not count; a Qt that sends the name
+# itself while ours still goes out gives two, and fails. The sum box's text interface is the
+# program's own (tst_accessiblelineedit checks it in process): at either end of the text its
+# attribute run covers the whole text, which Qt's own does not.
 # Usage: screen_reader.py PROGRAM-PID
 import sys
 
@@ -56,10 +57,7 @@ for name, total in (("Zeile 1, Spalte 2: Springer", "0,03125"), ("Zeile 1, Spalt
 text = text1.queryText()
 shown = text.getText(0, -1)
 for offset in (0, len(shown)):
-    for boundary in (pyatspi.TEXT_BOUNDARY_CHAR, pyatspi.TEXT_BOUNDARY_WORD_START, pyatspi.TEXT_BOUNDARY_LINE_START):
-        for query in (text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset):
-            query(offset, boundary)
     _, start, end = text.getAttributeRun(offset, False)
     if (start, end) != (0, len(shown)):
-        fail(f"the attribute run at {offset} does not cover {shown!r}")
-print("ok: two presses, each spoken once with its new name; the sum box answers")
+        fail(f"the attribute run at {offset} does not cover {shown!r}: Qt's own text interface?")
+print("ok: two presses, each spoken once with its new name")
