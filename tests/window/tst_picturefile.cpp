@@ -30,22 +30,6 @@
 
 namespace {
 
-// A fresh current directory.
-class PictureFolder {
-public:
-    PictureFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
-    ~PictureFolder() { QDir::setCurrent(previous_); }
-
-    [[nodiscard]] QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
-    void Remove(const char* name) const { QFile::remove(Path(name)); }
-    // As the report writes it.
-    [[nodiscard]] QString Folder() const { return QDir::toNativeSeparators(folder_.path()); }
-
-private:
-    QString previous_;
-    QTemporaryDir folder_;
-};
-
 constexpr const char* kName = "vilo.bmp";
 
 // A seed of the loader's fuzzing corpus.
@@ -117,8 +101,13 @@ class tst_PictureFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { pictures_ = std::make_unique<PictureFolder>(); }
-    void cleanup() { pictures_.reset(); }
+    // Each row in a fresh current directory, which is left before it goes.
+    void init() { QVERIFY(QDir::setCurrent(folder_.emplace().path())); }
+    void cleanup()
+    {
+        QDir::setCurrent(QDir::tempPath());
+        folder_.reset();
+    }
 
     void loadsOrExplains_data();
     void loadsOrExplains();
@@ -126,7 +115,7 @@ private slots:
     void readsAFileThatChangesWhileRead();
 
 private:
-    std::unique_ptr<PictureFolder> pictures_;
+    std::optional<QTemporaryDir> folder_;
 };
 
 void tst_PictureFile::loadsOrExplains_data()
@@ -226,7 +215,6 @@ void tst_PictureFile::loadsOrExplains()
     const qsizetype colon = kind.indexOf(':') + 1;
     const QString name =
         kind.startsWith("name:") || kind.startsWith("asked as:") ? kind.mid(colon) : QString::fromLatin1(kName);
-    pictures_->Remove(kName);
     if (kind == "file" || kind == "unreadable" || kind == "held open" || kind.startsWith("asked as:"))
         write(QString::fromLatin1(kName));
     else if (kind == "beside")
@@ -245,7 +233,8 @@ void tst_PictureFile::loadsOrExplains()
         &::CloseHandle);
     if (kind == "trailing dot") {
         // Only a name given whole, after \\?\, keeps its trailing dot.
-        const std::wstring whole = L"\\\\?\\" + QDir::toNativeSeparators(pictures_->Path(kName)).toStdWString() + L".";
+        const std::wstring whole =
+            L"\\\\?\\" + QDir::toNativeSeparators(QDir::current().filePath(kName)).toStdWString() + L".";
         const std::unique_ptr<void, decltype(&::CloseHandle)> file(
             ::CreateFileW(whole.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr), &::CloseHandle);
         DWORD written = 0;
@@ -276,7 +265,7 @@ void tst_PictureFile::loadsOrExplains()
     }
     QVERIFY(error);
     QCOMPARE(error->file, name);
-    QCOMPARE(error->folder, pictures_->Folder());
+    QCOMPARE(error->folder, QDir::toNativeSeparators(folder_->path())); // as the report writes it
     QVERIFY2(error->reason.contains(reason), qPrintable(error->reason));
     QVERIFY(error->Message().contains(error->folder));
 }
