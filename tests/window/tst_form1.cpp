@@ -48,6 +48,14 @@ QString EnglishName(int square, PieceCode code)
 class tst_Form1 : public FormTest {
     Q_OBJECT
 
+    // The centre pixel of the picture a square holds.
+    [[nodiscard]] QRgb Shown(int square) const
+    {
+        return form->C(board::Index(square))->Picture().toImage().pixel(35, 35);
+    }
+    // A pixel of a grab, in the window's own coordinates at any scale.
+    static QRgb Grabbed(const QImage& shot, QPoint point) { return shot.pixel(point * shot.devicePixelRatio()); }
+
     // Presses, one a word: a square's number, R for "reset", C for "calculate >>"; with the picture
     // named by `missing` taken away first.
     void Press(const QString& presses, const QString& missing) const
@@ -200,7 +208,7 @@ private slots:
             const PieceCode code = expected.CodeAt(index);
             const QRgb plain = drawings::ShadeColour(board::ShadeOf(index));
             const QRgb shown = Shown(index.Value());
-            QVERIFY2(shown == ColourOf(board::PictureName(board::ShadeOf(index), code)) ||
+            QVERIFY2(shown == pictures->Colour(board::PictureName(board::ShadeOf(index), code)) ||
                          (code == PieceCode::Empty && shown == plain),
                      qPrintable(QString::number(index.Value())));
             QCOMPARE(form->C(index)->accessibleName(), EnglishName(index.Value(), code));
