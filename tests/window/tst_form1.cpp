@@ -245,36 +245,34 @@ private slots:
     void speaksThePreferredLanguage_data()
     {
         QTest::addColumn<QStringList>("preferred");
-        QTest::addColumn<QString>("square");     // square 1 holding a knight
-        QTest::addColumn<QString>("reason");     // for viki.bmp missing
+        // The name of square 1 holding a knight; words of the report for viki.bmp missing, and of its reason.
+        QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("qtLanguage"); // of Qt's own words; empty for English
-        using Words = std::array<const char*, 3>;
-        const Words english{ "row 1, column 2: knight", "there is no such file", "" };
-        const Words german{ "Zeile 1, Spalte 2: Springer", "Die Datei gibt es nicht", "de" };
-        const auto row = [](const char* name, const QStringList& preferred, const Words& words) {
-            QTest::newRow(name) << preferred << QString(words[0]) << QString(words[1]) << QString(words[2]);
-        };
-        row("English first", { "en-GB", "de" }, english);
-        row("German", { "de-DE" }, german);
-        row("French", { "fr-FR" }, Words{ "ligne 1, colonne 2\u00a0: cavalier", "le fichier n’existe pas", "fr" });
-        row("one it lacks, then German", { "ja-JP", "de-AT" }, german);
-        row("none it has", { "ja-JP" }, english);
+        const QStringList english{ "row 1, column 2: knight", "Cannot show the picture", "there is no such file" };
+        const QStringList german{ "Zeile 1, Spalte 2: Springer", "kann nicht angezeigt werden",
+                                  "Die Datei gibt es nicht" };
+        const QStringList french{ "ligne 1, colonne 2\u00a0: cavalier", "Impossible d’afficher l’image",
+                                  "le fichier n’existe pas" };
+        QTest::newRow("English first") << QStringList{ "en-GB", "de" } << english << QString();
+        QTest::newRow("German") << QStringList{ "de-DE" } << german << QStringLiteral("de");
+        QTest::newRow("French") << QStringList{ "fr-FR" } << french << QStringLiteral("fr");
+        QTest::newRow("one it lacks, then German") << QStringList{ "ja-JP", "de-AT" } << german << QStringLiteral("de");
+        QTest::newRow("none it has") << QStringList{ "ja-JP" } << english << QString();
     }
 
     void speaksThePreferredLanguage()
     {
         QFETCH(QStringList, preferred);
-        QFETCH(QString, square);
-        QFETCH(QString, reason);
+        QFETCH(QStringList, words);
         QFETCH(QString, qtLanguage);
         const auto english = qScopeGuard([] { window::InstallTranslations({ QStringLiteral("en") }); });
         window::InstallTranslations(preferred);
         form = std::make_unique<window::Form1>(pictures->Source());
         Press("1 0 0", "viki.bmp");
-        QCOMPARE(form->C(Index(1))->accessibleName(), square);
+        QCOMPARE(form->C(Index(1))->accessibleName(), words[0]);
         auto* box = form->findChild<QMessageBox*>();
         QVERIFY(box);
-        for (const QString& part : { QStringLiteral("viki.bmp"), QString(PictureTable::kFolder), reason })
+        for (const QString& part : { QStringLiteral("viki.bmp"), QString(PictureTable::kFolder), words[1], words[2] })
             QVERIFY2(box->text().contains(part), qPrintable(box->text()));
         QTranslator qt;
         const bool qtTranslated = !qtLanguage.isEmpty() && qt.load(QStringLiteral("qtbase_") + qtLanguage,

@@ -229,9 +229,10 @@ mkdir -p "$folder"
 program=$!
 started
 reports_in "$folder/$name" "C:\\users\\Zoë\\Schach\\$name"
-# In the user's language: the report, Qt's own button, and the sum box (the next control) with
-# the user's decimal comma.
-copied -F 'No se puede mostrar la imagen «viki.bmp»' && copied '^Aceptar   ' ||
+# In the user's language: the report and the loader's reason, Qt's own button, and the sum box
+# (the next control) with the user's decimal comma.
+copied -F "No se puede mostrar la imagen «viki.bmp» de la carpeta «C:\\users\\Zoë\\Schach\\$name»: no es una imagen" &&
+    copied '^Aceptar   ' ||
     fail "the report is not in Spanish: $(xclip -o -selection clipboard)"
 xdotool windowfocus --sync "$window"
 xdotool key Tab ctrl+a ctrl+c
