@@ -64,6 +64,10 @@ step_install() {
     ! grep -E '^[EWIP]: ' "$work/appstream.log" | grep -vE ':[0-9]+: cid-contains-uppercase-letter$' ||
         fail "appstreamcli validate --pedantic has more to say"
 
+    # The menu finds the launcher's icon, and a software centre the metadata's launcher.
+    [[ -f $prefix/share/icons/hicolor/scalable/apps/$(key Icon "$launcher").svg ]] || fail "no icon $(key Icon "$launcher")"
+    launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+    [[ -f $prefix/share/applications/$launchable ]] || fail "no launcher '$launchable' for the metadata"
     # Each language's texts are in both: three keys of the launcher, and the summary, the description's
     # two paragraphs and the screenshot's caption.
     for language in $(grep '^[a-z]' "$source/translations/LINGUAS"); do

@@ -86,6 +86,7 @@ private slots:
     {
         ShowForm();
         QCOMPARE(form->size(), QSize(576, 615));
+        QCOMPARE(form->C(Index(0))->size(), QSize(73, 73)); // a pixel over its neighbours
         QCOMPARE(form->Text1()->font().pointSizeF(), 13.5);
         // clang-format off
         const std::array<std::pair<QPoint, QWidget*>, 7> hits{ {

@@ -152,8 +152,12 @@ installed() {
     diff "$work/files" <(cd "$folder" && find . -type f ! -name 'uninstall*.exe' | sed 's|^\./||' | LC_ALL=C sort) &&
         [[ -n $(shortcut) ]]
 }
-# installed_in FOLDER: the installer's, with its shortcut for all users.
-installed_in() { installed "$1" 1.00 && [[ $(shortcut) == "$all_users_shortcut" ]]; }
+# installed_in FOLDER: the installer's, with its shortcut for all users and the icon its entry shows.
+installed_in() {
+    local icon
+    icon=$(entry_value DisplayIcon)
+    installed "$1" 1.00 && [[ $(shortcut) == "$all_users_shortcut" && -f $(unix_path "${icon%,0}") ]]
+}
 gone() { [[ ! -e $(unix_path "$1") ]]; }
 msi_installed() { installed 'C:\Program Files\tessk-research' 1.0.0 'C:\Program Files\tessk-research\'; }
 # unchanged: the same files, times and registry keys as before the case's command.
