@@ -24,7 +24,6 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
         ".wasm": "application/wasm",
         ".webmanifest": "application/manifest+json",
         ".js": "text/javascript",
-        ".mjs": "text/javascript",
     }
 
     def end_headers(self):
