@@ -38,11 +38,22 @@ placed() {
 }
 sized() { placed && ((width == $1 && height == $2)); }
 grown() { placed && ((width > 576 && height > 615)); }
-# weston follows the X pointer by its moves, so each move starts from outside its window; then the
-# pointer, which weston draws, goes to the output's corner, away from the pictures.
+# pointer_on X Y: weston has given the program the pointer at X, Y of the output: the program's
+# cursor is drawn there (before that, weston's own cursor shows, and a click goes elsewhere).
+pointer_on() {
+    local graph
+    graph=$(weston-debug scene-graph 2>/dev/null) || return 1
+    [[ $graph =~ "role wl_pointer-cursor, PID "([0-9]+)[^$'\n']*$'\n'[[:space:]]*"position: ("([0-9-]+)", "([0-9-]+)") -> ("([0-9-]+)", "([0-9-]+)")" ]] &&
+        ((BASH_REMATCH[1] == program_pid && BASH_REMATCH[2] <= $1 && $1 < BASH_REMATCH[4] &&
+            BASH_REMATCH[3] <= $2 && $2 < BASH_REMATCH[5]))
+}
+# weston follows the X pointer by its moves, so each move starts from outside its window; the
+# click waits until the program has the pointer; then the pointer, which weston draws, goes to the
+# output's corner, away from the pictures.
 click() {
-    xdotool mousemove $((X + outputWidth + 50)) $((Y + 10)) mousemove $((X + $1)) $((Y + $2)) click 1 \
-        mousemove $((X + outputWidth - 2)) $((Y + outputHeight - 2))
+    xdotool mousemove $((X + outputWidth + 50)) $((Y + 10)) mousemove $((X + $1)) $((Y + $2))
+    wait_until pointer_on "$1" "$2" || fail "the program did not get the pointer at $1, $2"
+    xdotool click 1 mousemove $((X + outputWidth - 2)) $((Y + outputHeight - 2))
 }
 # Qt's title bar (its bradient decoration) puts the maximize button, and in a maximized window the
 # restore button, 41 pixels left of the frame's right edge, half-way down the bar.
