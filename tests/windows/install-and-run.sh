@@ -53,7 +53,7 @@ copied() { xclip -o -selection clipboard 2>/dev/null | grep "$@" >/dev/null; }
 # started: the program has its window, which Wine has given the keyboard (the first square has
 # the focus); sets window.
 started() {
-    wait_until found '^tessk-research$' || fail "no window appeared"
+    wait_until found window '^tessk-research$' || fail "no window appeared"
     wait_until focused "$window" || fail "the window did not get the keyboard"
 }
 # closed: the close of the window ends the program, and with it Wine's last process. The close
@@ -119,9 +119,8 @@ setup() { wine "$new-setup.exe" /S "$@"; }
 # A person at the screen: the installer asks, in German, to close the program; the person cancels.
 person_cancels() {
     wine "$@" &
-    local asker=$! program_window=$window question
-    wait_until found '^Installation von tessk-research$' || fail "no question to close the program"
-    question=$window window=$program_window
+    local asker=$! question
+    wait_until found question '^Installation von tessk-research$' || fail "no question to close the program"
     # It takes keys once Wine has given it the keyboard.
     wait_until focused "$question" || fail "the question did not get the keyboard"
     xdotool key Escape
