@@ -32,7 +32,7 @@ def rgb(image, *options):
     """The pixels of the image (a file, or a PNG's bytes) as RGB bytes, decoded by ImageMagick after
     its `options` (a crop, say)."""
     data = image if isinstance(image, bytes) else None
-    return subprocess.run(["/usr/bin/convert", "-" if data else str(image), *options, "-depth", "8", "rgb:-"],
+    return subprocess.run(["/usr/bin/convert", "-" if data is not None else str(image), *options, "-depth", "8", "rgb:-"],
                           input=data, capture_output=True, check=True).stdout
 
 
