@@ -34,12 +34,13 @@ export WINEPREFIX=$clean
 } </dev/null >"$log" 2>&1 || { cat "$log"; exit 1; }
 cp -a "$clean" "$shared"
 # In the prefix the packages' tests copy, a crash of one of Wine's own processes ends it, as on a
-# Windows with no debugger set: Wine's debugger would open a console, whose key in the user's
-# registry the uninstall rows would find left behind (seen once in twenty runs, when Wine's
-# services started). The crash's message still reaches the log. The test programs' prefix keeps
-# the debugger, for its backtraces.
+# Windows with no debugger set. Wine starts its own debugger when none is set, which opens a
+# console (whose key in the user's registry the uninstall rows then find left behind; seen once in
+# twenty runs, when Wine's services started) or waits for a click on its crash dialog. An empty
+# command is a debugger Wine cannot start, so the crashed process just ends, and its message still
+# reaches the log. The test programs' prefix keeps the debugger, for its backtraces.
 {
-    wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f
     wineserver --wait
 } </dev/null >>"$log" 2>&1 || { cat "$log"; exit 1; }
 export WINEPREFIX=$shared
