@@ -97,8 +97,15 @@ class Page:
 
 # --- the rows -------------------------------------------------------------------------------------
 
-def tab_order(page):
-    """The focus starts on C0 and goes on to Text1, "calculate >>", which Space presses, then "reset"."""
+ARROWS = [  # (from square, key, to square): to the neighbour, and at an edge of the board nowhere
+    (0, Keys.RIGHT, 1), (0, Keys.DOWN, 8), (9, Keys.LEFT, 8), (9, Keys.UP, 1),
+    (8, Keys.LEFT, 8), (3, Keys.UP, 3), (15, Keys.RIGHT, 15), (60, Keys.DOWN, 60),
+]
+
+
+def keyboard(page):
+    """The focus starts on C0 and goes on to Text1, "calculate >>", which Space presses, then
+    "reset" and the squares; an arrow key moves it to the neighbouring square."""
     assert page.focused() == "C0" and page.text1() == "", f"the focus starts on {page.focused()}"
     expected = ["Text1", "Command1", "Command2"] + [f"C{i}" for i in range(1, 64)]
     seen = []
@@ -109,15 +116,6 @@ def tab_order(page):
             page.keys(Keys.SPACE)
             page.wait_sum("0")
     assert seen == expected, f"tab order {seen}"
-
-
-ARROWS = [  # (from square, key, to square): to the neighbour, and at an edge of the board nowhere
-    (0, Keys.RIGHT, 1), (0, Keys.DOWN, 8), (9, Keys.LEFT, 8), (9, Keys.UP, 1),
-    (8, Keys.LEFT, 8), (3, Keys.UP, 3), (15, Keys.RIGHT, 15), (60, Keys.DOWN, 60),
-]
-
-
-def arrow_keys(page):
     wrong = []
     for start, key, end in ARROWS:
         page.js("document.getElementById(arguments[0]).focus()", f"C{start}")
@@ -162,12 +160,6 @@ def failing_picture(page, spoil, reason):
     page.keys(Keys.ENTER)  # Enter presses too
     page.wait_sum("0.03125")  # the square was still empty: its next piece is the knight
     page.expect_picture(0, "vilo.bmp")
-
-
-def header_claims(width):
-    def spoil(picture, good):
-        picture.write_bytes(good[:18] + width.to_bytes(4, "little") + good[22:])
-    return spoil
 
 
 def reset_stops_at_the_failing_square(page):
@@ -272,15 +264,16 @@ def crisp_at_twice_the_pixels(page):
 
 
 ROWS = [  # (name, row, its arguments, Chromium's language and viewport)
-    ("tab order", tab_order, {}, {}),
-    ("arrow keys", arrow_keys, {}, {}),
+    ("keyboard", keyboard, {}, {}),
     ("screenshot", screenshot, {}, {}),
     ("missing picture", failing_picture, dict(spoil=lambda p, good: p.unlink(), reason=": there is no such file."), {}),
     ("broken picture", failing_picture,
      dict(spoil=lambda p, good: p.write_bytes(b"BM not a picture at all"), reason=": it is not a picture in a format this program reads."), {}),
     ("over-large file", failing_picture,
      dict(spoil=lambda p, good: p.write_bytes(good + bytes((3 << 19) + 1 - len(good))), reason=": it is larger than 1.5 MiB"), {}),
-    ("side over 512", failing_picture, dict(spoil=header_claims(513), reason=": its header claims 513 × 70 pixels"), {}),
+    ("side over 512", failing_picture,  # the bitmap's header says 513 pixels wide
+     dict(spoil=lambda p, good: p.write_bytes(good[:18] + (513).to_bytes(4, "little") + good[22:]),
+          reason=": its header claims 513 × 70 pixels"), {}),
     ("reset, stopping at a failing square", reset_stops_at_the_failing_square, {}, {}),
     ("German", german, {}, dict(lang="de-DE")),
     ("accessibility", accessibility, {}, {}),
