@@ -241,8 +241,11 @@ private slots:
         const QStringList english{ "row 1, column 2: knight", "Cannot show the picture", "there is no such file" };
         const QStringList german{ "Zeile 1, Spalte 2: Springer", "kann nicht angezeigt werden",
                                   "Die Datei gibt es nicht" };
+        const QStringList french{ "ligne 1, colonne 2\u00a0: cavalier", "Impossible d’afficher l’image",
+                                  "le fichier n’existe pas" };
         QTest::newRow("English first") << QStringList{ "en-GB", "de" } << english << QString();
         QTest::newRow("German") << QStringList{ "de-DE" } << german << QStringLiteral("de");
+        QTest::newRow("French") << QStringList{ "fr-FR" } << french << QStringLiteral("fr");
         QTest::newRow("one it lacks, then German") << QStringList{ "ja-JP", "de-AT" } << german << QStringLiteral("de");
         QTest::newRow("none it has") << QStringList{ "ja-JP" } << english << QString();
     }
