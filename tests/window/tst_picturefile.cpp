@@ -248,33 +248,31 @@ void tst_PictureFile::loadsOrExplains()
 // that grew is read to its new end, and one that grows past the cap of 1000 bytes is refused.
 void tst_PictureFile::readsAFileThatChangesWhileRead()
 {
-    // clang-format off
-    constexpr std::array<std::pair<qint64, qint64>, 4> kMeasuredAndFinal{ {
-        { 100, 900 }, { 100, 1000 }, { 100, 1001 }, { 900, 100 } } };
-    // clang-format on
-    for (const auto& [measuredSize, grownSize] : kMeasuredAndFinal) {
-        const qint64 measured = measuredSize, finalSize = grownSize; // Debian's clang captures no binding
-        qint64 size = measured, position = 0;
+    struct Change {
+        qint64 measured, finalSize;
+    };
+    for (const Change change : std::array<Change, 4>{ { { 100, 900 }, { 100, 1000 }, { 100, 1001 }, { 900, 100 } } }) {
+        qint64 size = change.measured, position = 0;
         const auto readSome = [&](char* into, qint64 count) -> std::variant<qint64, QString> {
             const qint64 got = std::clamp<qint64>(size - position, 0, std::min<qint64>(count, 64));
             for (qint64 i = 0; i < got; ++i)
                 into[i] = static_cast<char>((position + i) % 251);
             position += got;
-            size += std::clamp<qint64>(finalSize - size, -200, 200);
+            size += std::clamp<qint64>(change.finalSize - size, -200, 200);
             return got;
         };
-        const auto result = window::ReadCapped(measured, 1000, readSome);
+        const auto result = window::ReadCapped(change.measured, 1000, readSome);
         const auto* bytes = std::get_if<QByteArray>(&result);
         const QByteArray sizes =
-            QByteArray::number(measured) + " bytes when measured, then " + QByteArray::number(finalSize);
-        QVERIFY2((bytes == nullptr) == (finalSize > 1000),
+            QByteArray::number(change.measured) + " bytes when measured, then " + QByteArray::number(change.finalSize);
+        QVERIFY2((bytes == nullptr) == (change.finalSize > 1000),
                  bytes ? sizes : sizes + ": " + std::get<QString>(result).toUtf8());
         if (!bytes) {
             QVERIFY2(std::get<QString>(result).contains("larger than"), qPrintable(std::get<QString>(result)));
             continue;
         }
         QVERIFY2(bytes->size() == position, sizes);
-        QVERIFY2(finalSize < measured || bytes->size() == finalSize, sizes);
+        QVERIFY2(change.finalSize < change.measured || bytes->size() == change.finalSize, sizes);
         for (qint64 i = 0; i < bytes->size(); ++i)
             QCOMPARE(bytes->at(i), static_cast<char>(i % 251));
     }
