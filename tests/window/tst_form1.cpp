@@ -13,6 +13,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -230,7 +231,8 @@ private slots:
     }
 
     // The user's preferred languages, in order: the words of the first the program speaks, English
-    // when none, and Qt's own OK in the same language. The captions and the title stay English.
+    // when none, and Qt's own words (the sum box's menu) in the same language. The captions and the
+    // title stay English.
     // (That every text has its translation is tests/translations'.)
     void speaksThePreferredLanguage_data()
     {
@@ -267,8 +269,9 @@ private slots:
         QTranslator qt;
         const bool qtTranslated = !qtLanguage.isEmpty() && qt.load(QStringLiteral("qtbase_") + qtLanguage,
                                                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        QCOMPARE(box->button(QMessageBox::Ok)->text(),
-                 qtTranslated ? qt.translate("QPlatformTheme", "OK") : QStringLiteral("OK"));
+        const std::unique_ptr<QMenu> menu(form->Text1()->createStandardContextMenu());
+        QCOMPARE(menu->actions().last()->text().section('\t', 0, 0),
+                 qtTranslated ? qt.translate("QLineEdit", "Select All") : QStringLiteral("Select All"));
         QCOMPARE(form->Command1()->text(), QStringLiteral("calculate >>"));
         QCOMPARE(form->Command2()->text(), QStringLiteral("reset"));
         QCOMPARE(form->windowTitle(), QStringLiteral("tessk-research"));
