@@ -63,11 +63,10 @@ TEST(SumText, HasTheExactDigits)
     // Boards as squares from 0, '=', the text. The last three, added square by square, end in 8;
     // added by kind, or exactly, they would end in 9.
     // clang-format off
-    const std::array<std::string, 21> rows{
+    const std::array<std::string, 16> rows{
         "=0", "N=0.03125", "...K=0.0625", "B=0.0714285714285714", "R=0.125", "NKBR=0.290178571428571",
         "BB=0.142857142857143", "NNN.K=0.15625", many('B', 7) + "=0.5", many('B', 13) + "=0.928571428571428",
-        many('B', 14) + "=1", many('R', 8) + "=1", many('K', 16) + "=1", many('N', 32) + "=1",
-        many('B', 64) + "=4.57142857142857", many('R', 64) + "=8", many('K', 64) + "=4", many('N', 64) + "=2",
+        many('B', 14) + "=1", many('B', 64) + "=4.57142857142857", many('R', 64) + "=8",
         ".NBK...B..................BR.K........B.........R..N..BB=0.866071428571428",
         "B..............B.................B.....R.....B....B.....B=0.553571428571428",
         ".B.B........RNKB...N.B...BK..............R.K.K..........B=0.991071428571428" };
