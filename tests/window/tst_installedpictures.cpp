@@ -12,9 +12,9 @@ class tst_InstalledPictures : public QObject {
     Q_OBJECT
 
 private slots:
-    // A program in PREFIX/FOLDER/bin, whose installed pictures folder holds vilo.bmp or not, misses vilo.bmp in another
-    // folder or in that one. Where there is a hint, it names the installed folder and, but on Windows, whose words
-    // differ, gives the shell command.
+    // A program in PREFIX/FOLDER/bin, whose installed pictures folder holds vilo.bmp or not, misses
+    // vilo.bmp in another folder or in that one. Where there is a hint, it names the installed folder
+    // and, but on Windows, whose words differ, gives the shell command.
     void saysWhereThePicturesAre_data()
     {
         QTest::addColumn<QString>("folder");
