@@ -226,7 +226,7 @@ done
 folder=$drive/users/Zoë/Schach
 mkdir -p "$folder"
 (cd "$folder" && cmake -E tar xf "$new.zip")
-(cd "$folder/$name" && LANG=es_ES.UTF-8 exec wine tessk-research.exe 2>>"$work/program.log") &
+(cd "$folder/$name" && LANG=es_ES.UTF-8 wine tessk-research.exe) &
 program=$!
 started
 reports_in "$folder/$name" "C:\\users\\Zoë\\Schach\\$name"
