@@ -4,14 +4,12 @@
 
 # tessk_under_wine(TEST...): for Windows, the tests' programs run under Wine (the toolchain's
 # emulator) in the build's shared prefix, on the Wine server that the fixture wine readies once for
-# the whole stage (wine-prefix.sh); Qt's DLLs and the runtime's are found on WINEPATH. The global
-# property TESSK_WINE_SUITES lists them. Elsewhere it does nothing. TESSK_WINE_CLEAN_PREFIX is the
-# fresh prefix that the tests from outside copy.
+# the whole stage (wine-prefix.sh); Qt's DLLs and the runtime's are found on WINEPATH. Elsewhere it
+# does nothing. TESSK_WINE_CLEAN_PREFIX is the fresh prefix that the tests from outside copy.
 function(tessk_under_wine)
     if(WIN32)
         set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT "${TESSK_WINE_ENVIRONMENT}")
         set_property(TEST ${ARGN} APPEND PROPERTY FIXTURES_REQUIRED wine)
-        set_property(GLOBAL APPEND PROPERTY TESSK_WINE_SUITES ${ARGN})
     endif()
 endfunction()
 
