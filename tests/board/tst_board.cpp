@@ -115,12 +115,13 @@ std::tuple<std::string, std::string, int> RunDriver(const std::string& input)
     return { answers.str(), errors.str(), status };
 }
 
-// Input, the answers expected, and for a bad line what its message must name (exit status 2).
+// Input, the answers expected, and for a bad line what its message must name (exit status 2). A
+// number of 11 digits would overflow an int if it were read whole.
 TEST(BoardDriver, AnswersEachLineOrStopsAtTheFirstBadOne)
 {
     const std::string two = "vilo.bmp 0.03125\nsolo.bmp 0.0625\n";
     // clang-format off
-    const std::array<std::array<std::string, 3>, 15> rows{ {
+    const std::array<std::array<std::string, 3>, 16> rows{ {
         { "", "", "" },
         { "click 5\nclick 5\nreset\nsum\nclick 5\n", "solo.bmp 0.03125\nsoki.bmp 0.0625\n0\n0\nsolo.bmp 0.03125\n", "" },
         { "click 63\nclick 63\nclick 63\nclick 63\nclick 63\nsum",
@@ -128,8 +129,9 @@ TEST(BoardDriver, AnswersEachLineOrStopsAtTheFirstBadOne)
         { "# set-up\n\n   \nclick 0\n  # note\n  click\t 01  \r\nsum\r\n", two + "0.0625\n", "" },
         { "click 0\nclick 1\n\njump 3\nsum\n", two, "line 4" }, { "click 0\nreset now\n", "vilo.bmp 0.03125\n", "line 2" },
         { "CLICK 0\n", "", "line 1" }, { "click 64\n", "", "'64'" }, { "click -1\n", "", "'-1'" },
-        { "click +3\n", "", "'+3'" }, { "click 3x\n", "", "'3x'" }, { "click 99999999999999999999\n", "", "line 1" },
-        { "click\n", "", "line 1" }, { "click 1 2\n", "", "'2'" }, { "sum 0\n", "", "line 1" } } };
+        { "click +3\n", "", "'+3'" }, { "click 3x\n", "", "'3x'" }, { "click 99999999999\n", "", "'99999999999'" },
+        { "click 99999999999999999999\n", "", "line 1" }, { "click\n", "", "line 1" }, { "click 1 2\n", "", "'2'" },
+        { "sum 0\n", "", "line 1" } } };
     // clang-format on
     for (const auto& [input, out, error] : rows) {
         const auto [runOut, runErr, status] = RunDriver(input);
