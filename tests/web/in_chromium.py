@@ -47,7 +47,7 @@ class Page:
         try:
             return WebDriverWait(self.driver, timeout).until(lambda d: condition())
         except TimeoutException:
-            raise AssertionError(f"waited {timeout} s for {what}") from None
+            raise AssertionError(f"waited {timeout} s for {what() if callable(what) else what}") from None
 
     def idle(self):
         return self.js("return !document.getElementById('Form1').hasAttribute('data-busy')")
@@ -57,7 +57,7 @@ class Page:
 
     def wait_sum(self, expected):
         self.wait(lambda: self.idle() and self.text1() == expected,
-                  f"Text1 to show {expected!r} (it shows {self.text1()!r})")
+                  lambda: f"Text1 to show {expected!r} (it shows {self.text1()!r})")
 
     def click(self, *squares):
         """Clicks through the DOM, all at once: the page must queue what arrives while it works."""
