@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 tessk-research developers
 # SPDX-License-Identifier: MIT
-"""The site in a real headless Chromium, one row of the table below per behaviour, each on a fresh
-copy of the site served from a fresh origin. Pixels are compared with ImageMagick's decoding of
-the files, never with the browser's own.
+"""The site in a real headless Chromium, one row of the table below per behaviour (or two that need
+the same kind of browser), each on a fresh copy of the site served from a fresh origin. Pixels are
+compared with ImageMagick's decoding of the files, never with the browser's own.
 
 Usage: in_chromium.py SITE-FOLDER [--axe AXE.MIN.JS] [--screenshot PNG] [ROW-NAME ...]"""
 
@@ -69,19 +69,20 @@ class Page:
     def keys(self, *keys):
         ActionChains(self.driver).send_keys(*keys).perform()
 
-    def shown(self, square):
-        """The pixels a screenshot shows where the desktop draws square's picture: centred on its
-        button of 73 pixels, whose corner lies at (column * 72, row * 72)."""
-        x, y = square % 8 * 72 + 1, square // 8 * 72 + 1
+    def expect_picture(self, square, name):
+        """A screenshot shows the picture's pixels where the desktop draws square's picture: centred
+        on its button of 73 pixels, whose corner lies at (column * 72, row * 72). Each pixel is a
+        crisp square of as many device pixels a side as the screen's ratio."""
+        ratio = int(self.js("return window.devicePixelRatio"))
+        side, x, y = SIDE * ratio, (square % 8 * 72 + 1) * ratio, (square // 8 * 72 + 1) * ratio
         # The focus ring may reach over a neighbour: take the picture without it.
         focus = self.js("const e = document.activeElement; e.blur(); return e")
         png = self.driver.get_screenshot_as_png()
         self.js("arguments[0].focus()", focus)
-        return rgb(png, "-crop", f"{SIDE}x{SIDE}+{x}+{y}", "+repage")
-
-    def expect_picture(self, square, name):
-        file = bytes(SHADE_COLOURS[name]) * SIDE * SIDE if name in SHADE_COLOURS else rgb(self.site.root / name)
-        assert self.shown(square) == file, f"square {square} does not show {name}'s pixels"
+        shown = rgb(png, "-crop", f"{side}x{side}+{x}+{y}", "+repage")
+        file = bytes(SHADE_COLOURS[name]) * side * side if name in SHADE_COLOURS else \
+            rgb(self.site.root / name, "-scale", f"{100 * ratio}%")
+        assert shown == file, f"square {square} does not show {name}'s pixels"
 
     def failure(self):
         return self.js("const f = document.getElementById('failure');"
@@ -103,9 +104,16 @@ ARROWS = [  # (from square, key, to square): to the neighbour, and at an edge of
 ]
 
 
-def keyboard(page):
-    """The focus starts on C0 and goes on to Text1, "calculate >>", which Space presses, then
-    "reset" and the squares; an arrow key moves it to the neighbouring square."""
+def keyboard_on_a_narrow_screen(page):
+    """The whole form fits a phone's viewport, scaled. The focus starts on C0 and goes on to Text1,
+    "calculate >>", which Space presses, then "reset" and the squares; an arrow key moves it to the
+    neighbouring square. A tap lands on the square under it."""
+    boxes = page.js("return ['Form1', 'C0', 'C7', 'C56', 'C63', 'Text1', 'Command2'].map(id => {"
+                    " const r = document.getElementById(id).getBoundingClientRect();"
+                    " return [id, r.left, r.top, r.right, r.bottom]; })")
+    outside = [b for b in boxes if b[1] < 0 or b[2] < 0 or b[3] > 361 or b[4] > 641]  # a square reaches a pixel past the form
+    assert not outside, f"beyond the 360 x 640 viewport: {outside}"
+    assert boxes[0][3] - boxes[0][1] > 340, f"the form is {boxes[0][3] - boxes[0][1]} px wide, not scaled to fit"
     assert page.focused() == "C0" and page.text1() == "", f"the focus starts on {page.focused()}"
     expected = ["Text1", "Command1", "Command2"] + [f"C{i}" for i in range(1, 64)]
     seen = []
@@ -123,6 +131,8 @@ def keyboard(page):
         if page.focused() != f"C{end}":
             wrong.append((start, repr(key), page.focused()))
     assert not wrong, f"arrow keys went astray (from, key, to): {wrong}"
+    ActionChains(page.driver).click(page.driver.find_element(By.ID, "C63")).perform()
+    page.wait_sum("0.03125")
 
 
 def screenshot(page):
@@ -163,7 +173,8 @@ def failing_picture(page, spoil, reason):
 
 
 def reset_stops_at_the_failing_square(page):
-    """A reset stops at the square whose picture fails; once the picture is back, the next empties all."""
+    """A reset stops at the square whose picture fails; once the picture is back, the next empties all.
+    (On a screen of twice the pixels, where each picture's pixel must stay a crisp 2 x 2.)"""
     page.click(0, 1, 2, 63, 63)
     page.wait_sum("0.15625")
     (page.site.root / "so.bmp").rename(page.site.root / "so.bmp.away")
@@ -185,37 +196,34 @@ def reset_stops_at_the_failing_square(page):
     page.wait_sum("0.03125")  # the board was emptied, not only its text
 
 
-def german(page):
-    page.click(0, 1)
-    page.wait_sum("0,0625")
-    name = page.driver.find_element(By.ID, "C1").accessible_name
-    assert name == "Zeile 1, Spalte 2: Springer", f"C1 is named {name!r}"
-    (page.site.root / "viki.bmp").unlink()
-    page.click(0)
-    page.wait(lambda: page.failure() is not None, "the failure's report")
-    assert "„viki.bmp“" in page.failure() and "Die Datei gibt es nicht" in page.failure(), page.failure()
-
-
-def accessibility(page):
+def accessibility_in_german(page):
+    """In the browser's first language, German: the names, a press's announcement, the decimal comma
+    and a report's words; and nothing that axe-core finds wrong."""
     nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
     names = {(n.get("role", {}).get("value"), n.get("name", {}).get("value")) for n in nodes}
     for row in range(1, 9):
         for column in range(1, 9):
-            assert ("button", f"row {row}, column {column}: empty") in names, f"no square at {row}, {column}"
-    assert ("textbox", "weighted sum of the board") in names, "the sum box is not named"
+            assert ("button", f"Zeile {row}, Spalte {column}: leer") in names, f"no square at {row}, {column}"
+    assert ("textbox", "gewichtete Summe des Bretts") in names, "the sum box is not named"
     page.keys(Keys.SPACE)  # on C0
-    page.wait_sum("0.03125")
+    page.wait_sum("0,03125")
+    knight = "Zeile 1, Spalte 1: Springer"
+    assert page.driver.find_element(By.ID, "C0").accessible_name == knight, "C0 keeps its old name"
     announced = "return document.getElementById('announcement').textContent"
-    page.wait(lambda: page.js(announced) == "row 1, column 1: knight", "the knight's announcement")
+    page.wait(lambda: page.js(announced) == knight, "the knight's announcement")
     page.js("document.getElementById('Command2').focus()")
     page.keys(Keys.SPACE)  # a reset changes square 0 while the focus is elsewhere: nothing to say
     page.wait_sum("0")
-    assert page.js(announced) == "row 1, column 1: knight", f"a reset announced {page.js(announced)!r}"
+    assert page.js(announced) == knight, f"a reset announced {page.js(announced)!r}"
     page.js(page.options.axe.read_text())
     result = page.driver.execute_async_script(
         "axe.run(document).then(r => arguments[0](JSON.stringify(r.violations)))")
     violations = json.loads(result)
     assert not violations, "axe-core: " + "; ".join(f"{v['id']} at {[n['target'] for n in v['nodes']]}" for v in violations)
+    (page.site.root / "vilo.bmp").unlink()
+    page.click(0)
+    page.wait(lambda: page.failure() is not None, "the failure's report")
+    assert "„vilo.bmp“" in page.failure() and "Die Datei gibt es nicht" in page.failure(), page.failure()
 
 
 def offline(page):
@@ -240,31 +248,8 @@ def offline(page):
     page.expect_picture(0, "vilo.bmp")
 
 
-def narrow_screen(page):
-    boxes = page.js("return ['Form1', 'C0', 'C7', 'C56', 'C63', 'Text1', 'Command2'].map(id => {"
-                    " const r = document.getElementById(id).getBoundingClientRect();"
-                    " return [id, r.left, r.top, r.right, r.bottom]; })")
-    outside = [b for b in boxes if b[1] < 0 or b[2] < 0 or b[3] > 361 or b[4] > 641]  # a square reaches a pixel past the form
-    assert not outside, f"beyond the 360 x 640 viewport: {outside}"
-    form = boxes[0]
-    assert form[3] - form[1] > 340, f"the form is {form[3] - form[1]} px wide, not scaled to fit"
-    ActionChains(page.driver).click(page.driver.find_element(By.ID, "C63")).perform()
-    page.wait_sum("0.03125")
-
-
-def crisp_at_twice_the_pixels(page):
-    # A screen of device pixel ratio 2 (or a browser zoom of 200 %): each picture pixel is 2 x 2.
-    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                {"width": 800, "height": 700, "deviceScaleFactor": 2, "mobile": False})
-    page.click(9)
-    page.wait_sum("0.03125")
-    shown = rgb(page.driver.get_screenshot_as_png(), "-crop", f"{2 * SIDE}x{2 * SIDE}+146+146", "+repage")
-    doubled = rgb(page.site.root / "vilo.bmp", "-scale", "200%")
-    assert shown == doubled, "square 9 does not show vilo.bmp's pixels, each as 2 x 2"
-
-
-ROWS = [  # (name, row, its arguments, Chromium's language and viewport)
-    ("keyboard", keyboard, {}, {}),
+ROWS = [  # (name, row, its arguments, how Chromium starts: its language, viewport and pixel ratio)
+    ("keyboard, on a narrow screen", keyboard_on_a_narrow_screen, {}, dict(size=(360, 640))),
     ("screenshot", screenshot, {}, {}),
     ("missing picture", failing_picture, dict(spoil=lambda p, good: p.unlink(), reason=": there is no such file."), {}),
     ("broken picture", failing_picture,
@@ -274,12 +259,9 @@ ROWS = [  # (name, row, its arguments, Chromium's language and viewport)
     ("side over 512", failing_picture,  # the bitmap's header says 513 pixels wide
      dict(spoil=lambda p, good: p.write_bytes(good[:18] + (513).to_bytes(4, "little") + good[22:]),
           reason=": its header claims 513 × 70 pixels"), {}),
-    ("reset, stopping at a failing square", reset_stops_at_the_failing_square, {}, {}),
-    ("German", german, {}, dict(lang="de-DE")),
-    ("accessibility", accessibility, {}, {}),
+    ("reset, stopping at a failing square, at twice the pixels", reset_stops_at_the_failing_square, {}, dict(scale=2)),
+    ("accessibility, in German", accessibility_in_german, {}, dict(lang="de-DE")),
     ("installable, fresh pictures online, offline after the first visit", offline, {}, {}),
-    ("crisp at twice the pixels", crisp_at_twice_the_pixels, {}, {}),
-    ("narrow screen", narrow_screen, {}, dict(size=(360, 640))),
 ]
 
 

@@ -77,16 +77,16 @@ class Site:
         self.close()
 
 
-def start_chromium(profile_folder, lang="en-US", size=(800, 700), extra=()):
+def start_chromium(profile_folder, lang="en-US", size=(800, 700), scale=1, extra=()):
     """Headless Chromium with a fresh profile that asks for nothing beyond the page's own origin,
-    as root, at zoom 1 and device pixel ratio 1, in sRGB so that a screenshot holds the very colours
-    drawn, and speaking `lang` first."""
+    as root, at zoom 1 and device pixel ratio `scale`, in sRGB so that a screenshot holds the very
+    colours drawn, and speaking `lang` first."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     quiet = ("--no-first-run --disable-background-networking --disable-component-update --disable-sync"
              " --disable-features=Translate,MediaRouter,OptimizationHints")
     for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", *quiet.split(), "--hide-scrollbars",
-                     "--force-device-scale-factor=1", "--force-color-profile=srgb", f"--window-size={size[0]},{size[1]}",
+                     f"--force-device-scale-factor={scale}", "--force-color-profile=srgb", f"--window-size={size[0]},{size[1]}",
                      f"--lang={lang}", f"--user-data-dir={profile_folder}", *extra]:
         options.add_argument(argument)
     options.add_experimental_option("prefs", {"intl.accept_languages": f"{lang},{lang.split('-')[0]}"})
@@ -94,7 +94,7 @@ def start_chromium(profile_folder, lang="en-US", size=(800, 700), extra=()):
     # The window's outer size is not the page's: set the viewport itself.
     driver.execute_cdp_cmd(
         "Emulation.setDeviceMetricsOverride",
-        {"width": size[0], "height": size[1], "deviceScaleFactor": 1, "mobile": False},
+        {"width": size[0], "height": size[1], "deviceScaleFactor": scale, "mobile": False},
     )
     return driver
 
