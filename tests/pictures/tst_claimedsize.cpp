@@ -5,12 +5,12 @@
 // the same bytes: every seed of the loader's fuzzing, the ten pictures, and a few cut or made here.
 
 #include "picturebounds.h"
+#include "picturebytes.h"
 #include "picturesize.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QTest>
 
 #include <array>
@@ -26,28 +26,19 @@ private slots:
         QByteArray png;
         for (const char* folder : { LOADER_CORPUS, PICTURES_DIR })
             for (const QFileInfo& info : QDir(QString::fromUtf8(folder)).entryInfoList(QDir::Files)) {
-                QFile file(info.filePath());
-                if (info.suffix() == "license" || !file.open(QIODevice::ReadOnly))
+                if (info.suffix() == "license")
                     continue;
-                const QByteArray bytes = file.readAll();
+                const QByteArray bytes = FileBytes(info.filePath());
                 QTest::newRow(qPrintable(info.fileName())) << bytes;
                 png = info.fileName() == "small.png" ? bytes : png;
             }
-        QBuffer icon; // a side of 256 is written as 0 in an icon's directory
-        icon.open(QIODevice::WriteOnly);
-        QImageWriter(&icon, "ico").write(QImage(256, 256, QImage::Format_ARGB32));
-        QTest::newRow("icon of 256") << icon.data();
+        // A side of 256 is written as 0 in an icon's directory.
+        QTest::newRow("icon of 256") << Encoded(QImage(256, 256, QImage::Format_ARGB32), "ico");
         QByteArray inIcon("\0\0\1\0\1\0\x20\x20\0\0\1\0\x20\0", 14); // its directory says 32 × 32
         inIcon += QByteArray(1, char(png.size())) + QByteArray("\0\0\0\x16\0\0\0", 7) + png;
         QTest::newRow("icon holding a PNG") << inIcon;
-        for (const char* format : { "JPEG", "PNG", "GIF" }) {
-            QBuffer wide;
-            wide.open(QIODevice::WriteOnly);
-            QImageWriter writer(&wide, format);
-            writer.setProgressiveScanWrite(true);
-            writer.write(QImage(24, 8, QImage::Format_RGB32));
-            QTest::newRow(format) << wide.data();
-        }
+        for (const char* format : { "JPEG", "PNG", "GIF" })
+            QTest::newRow(format) << Encoded(QImage(24, 8, QImage::Format_RGB32), format);
         QTest::newRow("PNG cut in its header") << png.left(20);
         QTest::newRow("bitmap of an unknown header") << QByteArray("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x14\0\0\0", 18);
         QTest::newRow("empty") << QByteArray();

@@ -4,10 +4,10 @@
 // The generator against the committed pictures and icons. QTEST_MAIN makes a QGuiApplication here
 // while the generator runs without one, so the comparison also shows that it changes nothing.
 
+#include "picturebytes.h"
 #include "piecepictures.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,8 +17,7 @@ namespace {
 
 QByteArray Contents(const QString& folder, const QString& name)
 {
-    QFile file(QDir(folder).filePath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return FileBytes(QDir(folder).filePath(name));
 }
 
 } // namespace

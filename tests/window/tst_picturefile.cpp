@@ -2,12 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #include "filebytes.h"
+#include "picturebytes.h"
 #include "picturefile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -33,18 +32,7 @@ constexpr const char* kName = "vilo.bmp";
 // A seed of the loader's fuzzing corpus.
 QByteArray Corpus(const char* name)
 {
-    QFile file(QStringLiteral(LOADER_CORPUS "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray Encoded(const QImage& image, const char* format)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(true); // JPEG's; the others have none
-    writer.write(image);
-    return buffer.data();
+    return FileBytes(QStringLiteral(LOADER_CORPUS "/") + QLatin1String(name));
 }
 
 QByteArray Bitmap(int width, int height)
