@@ -272,7 +272,7 @@ def main():
                          help="axe-core's axe.min.js, from npm ci of this folder's lock file")
     options.add_argument("--screenshot", type=Path, help="keep the screenshot row's picture here")
     options.add_argument("rows", nargs="*", help="the names of the rows to run (all when none)")
-    arguments = options.parse_args()
+    arguments = options.parse_intermixed_args()
     wanted = arguments.rows or (["screenshot"] if arguments.screenshot else [r[0] for r in ROWS])
     rows = [r for r in ROWS if r[0] in wanted]
     failed = []
